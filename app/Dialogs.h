@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this seam,
+// so tests can answer them and read what was shown.
+class Dialogs
+{
+public:
+    enum class Kind
+    {
+        Plain,
+        Information,
+        Warning,
+        Error,
+    };
+
+    struct FileRequest
+    {
+        QString title;
+        QString folder;       // start folder; empty for the dialog's own default
+        QString proposedName; // file name offered for saving
+        QStringList filters;  // "Name (*.ext)" entries, first one selected
+    };
+
+    virtual ~Dialogs() = default;
+
+    // Modal; returns once the user has closed it.
+    virtual void showMessage(QWidget *parent, Kind kind, const QString &text,
+                             QMessageBox::StandardButton button = QMessageBox::Ok) = 0;
+    // The chosen file's full name, or an empty text when cancelled.
+    virtual QString openFileName(QWidget *parent, const FileRequest &request) = 0;
+    virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
+};
+
+// The real Qt boxes and dialogs.
+class QtDialogs : public Dialogs
+{
+public:
+    void showMessage(QWidget *parent, Kind kind, const QString &text,
+                     QMessageBox::StandardButton button) override;
+    QString openFileName(QWidget *parent, const FileRequest &request) override;
+    QString saveFileName(QWidget *parent, const FileRequest &request) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class Dialogs;
+
+// What the window takes from the platform, gathered so tests can pin it.
+struct Environment
+{
+    QString ProgramFolder; // folder of the program file
+    std::shared_ptr<Dialogs> Boxes;
+    QDate Today;
+    std::uint32_t RandomSeed = 0;
+
+    // The running program: its own folder, real dialogs, the clock.
+    static Environment System();
+};

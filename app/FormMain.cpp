@@ -1,0 +1,192 @@
+#include "app/FormMain.h"
+
+#include "app/Dialogs.h"
+#include "commandfile/CommandEditor.h"
+#include "estimators/EstimatorPage.h"
+#include "setup/SetupImport.h"
+#include "ui/ToggleSwitch.h"
+#include "ui_FormMain.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+TFormMain *FormMain = nullptr;
+
+namespace {
+
+const char *const ApplicationTitle = "Pelora 1000 Toolbox";
+constexpr int TimerIntervalMs = 100;
+constexpr int FirstConductivityRow = 6;
+
+// Item positions chosen at start-up, per measurement row, for both the
+// sampling and the storage drop-downs: hourly, except daily for M3 to M5.
+constexpr int HourlyItem = 18;
+constexpr int DailyItem = 25;
+const std::array<int, MeasurementRowCount> DefaultIntervalItem = {
+    HourlyItem, HourlyItem, DailyItem,  DailyItem,
+    DailyItem,  HourlyItem, HourlyItem, HourlyItem};
+// The 24-hour entry of the transmission interval lists.
+constexpr int DailyTxItem = 18;
+
+QString WindowStyle()
+{
+    QFile file(QStringLiteral(":/style/window.qss"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList ItemsOf(const QComboBox *combo)
+{
+    QStringList items;
+    items.reserve(combo->count());
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+void SetItems(QComboBox *combo, const QStringList &items, int selected)
+{
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(selected);
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget *parent) : TFormMain(Environment::System(), parent) {}
+
+TFormMain::TFormMain(Environment environment, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::FormMain>()),
+      environment_(std::move(environment))
+{
+    Q_INIT_RESOURCE(resources);
+    ui->setupUi(this);
+    setStyleSheet(WindowStyle());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    BuildMainMenu();
+    TimerMain.setObjectName(QStringLiteral("TimerMain"));
+    TimerMain.setInterval(TimerIntervalMs);
+
+    GatherMeasurementRows();
+    Estimators = std::make_unique<EstimatorPage>(*this);
+    Commands = std::make_unique<CommandEditor>(*this);
+    Import = std::make_unique<SetupImport>(*this);
+    FormCreate();
+}
+
+TFormMain::~TFormMain()
+{
+    FormDestroy();
+}
+
+void TFormMain::BuildMainMenu()
+{
+    PopupMenuMainMenu = new QMenu(this);
+    PopupMenuMainMenu->setObjectName(QStringLiteral("PopupMenuMainMenu"));
+    PopupMenuMainMenu->addAction(ui->MenuItemImport);
+    QMenu *language = PopupMenuMainMenu->addMenu(QString());
+    language->setObjectName(QStringLiteral("MenuItemLanguage"));
+    language->addAction(ui->MenuItemEN);
+    language->addAction(ui->MenuItemDE);
+    PopupMenuMainMenu->addAction(ui->MenuItemAbout);
+    PopupMenuMainMenu->addAction(ui->MenuItemExit);
+}
+
+void TFormMain::GatherMeasurementRows()
+{
+    for (int i = 1; i <= MeasurementRowCount; ++i) {
+        const QString n = QString::number(i);
+        MeasurementLabel[i] = findChild<QLabel *>(QStringLiteral("LabelM") + n);
+        SamplingIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxM") + n);
+        StorageIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxS") + n);
+        InTX1Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX1_M") + n);
+        InTX2Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX2_M") + n);
+    }
+}
+
+void TFormMain::FormCreate()
+{
+    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+    ExePath = QDir(environment_.ProgramFolder).absolutePath() + QLatin1Char('/');
+    Estimators->DetachIntervalHandlers();
+    ReadSettings();
+    if (LastTabItem == 1)
+        ui->TabControlMain->setCurrentWidget(ui->TabItemXMLCmd);
+    Commands->CollapseAtStart();
+    Commands->SetQueryWindow(environment_.Today);
+    ResetSetupDefaults(Setup);
+    Commands->FillCommandPanels();
+
+    CalcDisabled = true;
+    SetDefaultIntervals();
+    for (int i = FirstConductivityRow; i <= MeasurementRowCount; ++i) {
+        MeasurementLabel[i]->hide();
+        SamplingIntervalComboBoxes[i]->hide();
+        StorageIntervalComboBoxes[i]->hide();
+        InTX1Switches[i]->hide();
+        InTX2Switches[i]->hide();
+    }
+    ui->MenuItemEN->setChecked(LanguageEN);
+    ui->MenuItemDE->setChecked(!LanguageEN);
+    ApplyLanguage(LanguageEN);
+    CalcDisabled = false;
+    CalcVolumeNew = true;
+    CalcBattLifetimeNew = true;
+
+    TimerMain.start();
+    Estimators->AttachIntervalHandlers();
+    ui->SpinBoxVCompression1->hide();
+    ui->SpinBoxVCompression2->hide();
+    Estimators->SwitchVTX1Click(nullptr);
+    Estimators->SwitchVTX2Click(nullptr);
+}
+
+// Interval item lists are defined once, on the first drop-down of each kind,
+// and copied to the others.
+void TFormMain::SetDefaultIntervals()
+{
+    const QStringList measurementItems = ItemsOf(ui->ComboBoxM1);
+    for (int i = 2; i <= MeasurementRowCount; ++i)
+        SetItems(SamplingIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
+    for (int i = 1; i <= MeasurementRowCount; ++i)
+        SetItems(StorageIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
+    SetItems(ui->ComboBoxMInt2, measurementItems, HourlyItem);
+    SetItems(ui->ComboBoxSInt2, measurementItems, HourlyItem);
+
+    ui->ComboBoxVTX1Interval->setCurrentIndex(DailyTxItem);
+    SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval), DailyTxItem);
+    ui->ComboBoxTIInterval->setCurrentIndex(DailyTxItem);
+    ui->ComboBoxTIAlarmInt1->setCurrentIndex(DailyTxItem);
+    const QStringList alarmItems = ItemsOf(ui->ComboBoxTIAlarmInt1);
+    SetItems(ui->ComboBoxTIAlarmInt2, alarmItems, DailyTxItem);
+    SetItems(ui->ComboBoxTIAlarmInt3, alarmItems, DailyTxItem);
+}
+
+void TFormMain::ReadSettings()
+{
+    LanguageEN = true;
+    ChangeChannelNames = true;
+    LastTabItem = 0;
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TFormMain::FormClose() {}
+
+void TFormMain::FormDestroy()
+{
+    setAcceptDrops(false);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/Environment.h"
+#include "estimators/OneBasedArray.h"
+#include "setup/SetupModel.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+namespace Ui {
+class FormMain;
+}
+class QComboBox;
+class QLabel;
+class QMenu;
+class ToggleSwitch;
+class Dialogs;
+class EstimatorPage;
+class CommandEditor;
+class SetupImport;
+
+inline constexpr int MeasurementRowCount = 8;
+
+// The one main window. It owns every control, the state that the pages
+// share and the page controllers; the pages' handlers live in the controllers.
+class TFormMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget *parent = nullptr);
+    explicit TFormMain(Environment environment, QWidget *parent = nullptr);
+    ~TFormMain() override;
+
+    // Sets every bilingual text for the given language.
+    void ApplyLanguage(bool english);
+
+    Dialogs &Boxes() const { return *environment_.Boxes; }
+    const Environment &Platform() const { return environment_; }
+
+    const std::unique_ptr<Ui::FormMain> ui;
+
+    // State shared by the pages.
+    QString ExePath;
+    bool LanguageEN = false;
+    bool ChangeChannelNames = false;
+    int LastTabItem = 0;
+    std::string ImportDir; // UTF-8
+    std::string ExportDir; // UTF-8
+    int CmdCounter = 0;
+    bool CalcBattLifetimeNew = false;
+    bool CalcVolumeNew = false;
+    bool CalcDisabled = false;
+    SetupModel Setup;
+
+    OneBasedArray<QLabel *, MeasurementRowCount> MeasurementLabel;
+    OneBasedArray<QComboBox *, MeasurementRowCount> SamplingIntervalComboBoxes;
+    OneBasedArray<QComboBox *, MeasurementRowCount> StorageIntervalComboBoxes;
+    OneBasedArray<ToggleSwitch *, MeasurementRowCount> InTX1Switches;
+    OneBasedArray<ToggleSwitch *, MeasurementRowCount> InTX2Switches;
+
+    QTimer TimerMain{this};
+    QMenu *PopupMenuMainMenu = nullptr;
+
+    std::unique_ptr<EstimatorPage> Estimators;
+    std::unique_ptr<CommandEditor> Commands;
+    std::unique_ptr<SetupImport> Import;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+    void BuildMainMenu();
+    void GatherMeasurementRows();
+    void ReadSettings();
+    void SetDefaultIntervals();
+
+    Environment environment_;
+};
+
+// The program's one window.
+extern TFormMain *FormMain;

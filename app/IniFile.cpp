@@ -1,0 +1,318 @@
+#include "app/IniFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char Blanks[] = " \t";
+const char LineBreaks[] = "\r\n";
+const char Utf8Bom[] = "\xEF\xBB\xBF";
+// Line end of a document that has none yet.
+const char DefaultLineEnd[] = "\n";
+const char Quote = '"';
+
+std::string Trim(const std::string &text)
+{
+    const auto first = text.find_first_not_of(Blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+bool EqualNoCase(const std::string &a, const std::string &b)
+{
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool IsComment(const std::string &trimmed)
+{
+    return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
+}
+
+// The name between the brackets of a header line; text after "]" is ignored.
+std::optional<std::string> HeaderName(const std::string &text)
+{
+    const std::string trimmed = Trim(text);
+    const auto close = trimmed.find(']');
+    if (trimmed.empty() || trimmed.front() != '[' || close == std::string::npos)
+        return std::nullopt;
+    return Trim(trimmed.substr(1, close - 1));
+}
+
+// Where the "=" of a key line is.
+std::optional<std::size_t> EqualsOf(const std::string &text)
+{
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty() || IsComment(trimmed) || HeaderName(trimmed))
+        return std::nullopt;
+    const auto equals = text.find('=');
+    if (equals == std::string::npos)
+        return std::nullopt;
+    return equals;
+}
+
+std::string DecodeValue(const std::string &raw)
+{
+    const std::string value = Trim(raw);
+    if (value.size() >= 2 && value.front() == Quote && value.back() == Quote)
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string EncodeValue(const std::string &value)
+{
+    const auto needsQuotes = [](char c) { return c == ' ' || c == '\t' || c == Quote; };
+    if (!value.empty() && (needsQuotes(value.front()) || needsQuotes(value.back())))
+        return Quote + value + Quote;
+    return value;
+}
+
+bool IsDecimalInteger(const std::string &text)
+{
+    const std::size_t digits = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    return text.size() > digits && std::all_of(text.begin() + digits, text.end(),
+                                               [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool ValidSection(const std::string &section)
+{
+    return section.find_first_of(LineBreaks) == std::string::npos &&
+           section.find(']') == std::string::npos && Trim(section) == section;
+}
+
+bool ValidKey(const std::string &key)
+{
+    return !key.empty() && key.find_first_of(LineBreaks) == std::string::npos &&
+           key.find('=') == std::string::npos && Trim(key) == key && key.front() != '[' &&
+           !IsComment(key);
+}
+
+std::string ErrnoText()
+{
+    return errno != 0 ? std::generic_category().message(errno) : std::string("unknown failure");
+}
+
+std::string FileError(const char *what, const fs::path &path, const std::string &reason)
+{
+    return std::string("Cannot ") + what + " the file \"" + path.u8string() + "\": " + reason;
+}
+
+fs::path TempPathBeside(const fs::path &target)
+{
+    std::random_device random;
+    fs::path temp;
+    do {
+        std::ostringstream suffix;
+        suffix << ".tmp" << std::hex << random();
+        temp = target;
+        temp += suffix.str();
+    } while (fs::exists(temp));
+    return temp;
+}
+
+} // namespace
+
+IniFile IniFile::Parse(const std::string &bytes)
+{
+    IniFile ini;
+    std::size_t pos = 0;
+    if (bytes.compare(0, sizeof Utf8Bom - 1, Utf8Bom) == 0) {
+        ini.hasBom_ = true;
+        pos = sizeof Utf8Bom - 1;
+    }
+    while (pos < bytes.size()) {
+        const auto newline = bytes.find('\n', pos);
+        if (newline == std::string::npos) {
+            ini.lines_.push_back({bytes.substr(pos), ""});
+            break;
+        }
+        const bool crlf = newline > pos && bytes[newline - 1] == '\r';
+        const auto textEnd = crlf ? newline - 1 : newline;
+        ini.lines_.push_back({bytes.substr(pos, textEnd - pos), crlf ? "\r\n" : "\n"});
+        pos = newline + 1;
+    }
+    return ini;
+}
+
+std::string IniFile::Serialize() const
+{
+    std::string bytes = hasBom_ ? Utf8Bom : "";
+    for (const Line &line : lines_)
+        bytes += line.Text + line.End;
+    return bytes;
+}
+
+IniFile::Place IniFile::Locate(const std::string &section, const std::string &key) const
+{
+    Place place;
+    bool inSection = false;
+    bool firstSectionDone = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string &text = lines_[i].Text;
+        if (const auto name = HeaderName(text)) {
+            firstSectionDone = firstSectionDone || place.SectionLast.has_value();
+            inSection = EqualNoCase(*name, section);
+            if (inSection && !firstSectionDone)
+                place.SectionLast = i;
+            continue;
+        }
+        const auto equals = EqualsOf(text);
+        if (!inSection || !equals)
+            continue;
+        if (!firstSectionDone)
+            place.SectionLast = i;
+        if (!place.KeyLine && EqualNoCase(Trim(text.substr(0, *equals)), key))
+            place.KeyLine = i;
+    }
+    return place;
+}
+
+std::optional<std::string> IniFile::ReadValue(const std::string &section,
+                                              const std::string &key) const
+{
+    const Place place = Locate(section, key);
+    if (!place.KeyLine)
+        return std::nullopt;
+    const std::string &text = lines_[*place.KeyLine].Text;
+    return DecodeValue(text.substr(*EqualsOf(text) + 1));
+}
+
+std::string IniFile::ReadString(const std::string &section, const std::string &key,
+                                const std::string &defaultValue) const
+{
+    return ReadValue(section, key).value_or(defaultValue);
+}
+
+int IniFile::ReadInteger(const std::string &section, const std::string &key, int defaultValue) const
+{
+    const auto value = ReadValue(section, key);
+    if (!value || !IsDecimalInteger(*value))
+        return defaultValue;
+    // from_chars takes a minus sign but no plus sign.
+    const char *first = value->data() + (value->front() == '+' ? 1 : 0);
+    const char *last = value->data() + value->size();
+    int result = 0;
+    const auto [end, error] = std::from_chars(first, last, result);
+    return error == std::errc() && end == last ? result : defaultValue;
+}
+
+bool IniFile::WriteString(const std::string &section, const std::string &key,
+                          const std::string &value)
+{
+    if (!ValidSection(section) || !ValidKey(key) ||
+        value.find_first_of(LineBreaks) != std::string::npos)
+        return false;
+    const std::string encoded = EncodeValue(value);
+    const Place place = Locate(section, key);
+    if (place.KeyLine) {
+        // Keep the key's spelling and the blanks around "=" as they were.
+        std::string &text = lines_[*place.KeyLine].Text;
+        const auto equals = *EqualsOf(text);
+        const auto valueStart = text.find_first_not_of(Blanks, equals + 1);
+        const auto keep =
+            encoded.empty() || valueStart == std::string::npos ? equals + 1 : valueStart;
+        text = text.substr(0, keep) + encoded;
+    } else if (place.SectionLast) {
+        InsertLine(*place.SectionLast + 1, key + "=" + encoded);
+    } else {
+        if (!lines_.empty() && !Trim(lines_.back().Text).empty())
+            InsertLine(lines_.size(), "");
+        InsertLine(lines_.size(), "[" + section + "]");
+        InsertLine(lines_.size(), key + "=" + encoded);
+    }
+    return true;
+}
+
+bool IniFile::WriteInteger(const std::string &section, const std::string &key, int value)
+{
+    return WriteString(section, key, std::to_string(value));
+}
+
+std::string IniFile::NewLineEnd() const
+{
+    for (const Line &line : lines_)
+        if (!line.End.empty())
+            return line.End;
+    return DefaultLineEnd;
+}
+
+void IniFile::InsertLine(std::size_t at, const std::string &text)
+{
+    const std::string end = NewLineEnd();
+    if (at > 0 && lines_[at - 1].End.empty())
+        lines_[at - 1].End = end;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{text, end});
+}
+
+bool LoadIniFile(const fs::path &path, IniFile &ini, std::string &error)
+{
+    ini = IniFile();
+    std::error_code code;
+    const fs::file_status status = fs::status(path, code);
+    if (status.type() == fs::file_type::not_found)
+        return true;
+    if (code) {
+        error = FileError("read", path, code.message());
+        return false;
+    }
+    if (!fs::is_regular_file(status)) {
+        error = FileError("read", path, "it is not a regular file");
+        return false;
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) {
+        error = FileError("read", path, ErrnoText());
+        return false;
+    }
+    ini = IniFile::Parse(bytes);
+    return true;
+}
+
+bool SaveIniFile(const IniFile &ini, const fs::path &path, std::string &error)
+{
+    std::error_code code;
+    fs::path target = path;
+    if (fs::is_symlink(path, code)) {
+        const fs::path real = fs::canonical(path, code);
+        if (!code)
+            target = real;
+    }
+    const fs::path temp = TempPathBeside(target);
+    const auto fail = [&](const std::string &reason) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        error = FileError("write", path, reason);
+        return false;
+    };
+
+    errno = 0;
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+        return fail(ErrnoText());
+    const std::string bytes = ini.Serialize();
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out.fail())
+        return fail(ErrnoText());
+
+    const fs::file_status old = fs::status(target, code);
+    if (!code && fs::is_regular_file(old))
+        fs::permissions(temp, old.permissions(), code);
+    fs::rename(temp, target, code);
+    if (code)
+        return fail(code.message());
+    return true;
+}

@@ -1,0 +1,73 @@
+#include "app/FormMain.h"
+
+#include "app/LanguageTable.h"
+#include "ui/Expander.h"
+#include "ui_FormMain.h"
+
+#include <QMenu>
+#include <QSignalBlocker>
+
+namespace {
+
+// A label shows its text as it stands; "&&" is how the table writes one
+// ampersand, as buttons and menus read it.
+QString LabelText(const QString &text)
+{
+    QString shown = text;
+    return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+template <std::size_t N>
+void ReplaceItems(QComboBox *combo, const std::array<ItemText, N> &items, bool english)
+{
+    // The same position stays chosen; no handler runs for the replacement.
+    const QSignalBlocker blocker(combo);
+    const int position = combo->currentIndex();
+    combo->clear();
+    for (const ItemText &item : items)
+        combo->addItem(QString::fromUtf8(Translated(item, english)));
+    combo->setCurrentIndex(position);
+}
+
+} // namespace
+
+void TFormMain::ApplyLanguage(bool english)
+{
+    for (const LanguageText &row : LanguageTexts) {
+        if (row.ChannelName && !ChangeChannelNames)
+            continue;
+        QObject *control = findChild<QObject *>(QLatin1String(row.Control));
+        if (row.Kind == TextKind::Items) {
+            if (control == ui->ComboBoxObserverInt)
+                ReplaceItems(ui->ComboBoxObserverInt, ObserverIntervalItems, english);
+            else
+                ReplaceItems(ui->ComboBoxGradDir, GradientDirectionItems, english);
+            continue;
+        }
+        const QString text = QString::fromUtf8(Translated(row, english));
+        switch (row.Kind) {
+        case TextKind::Label:
+            qobject_cast<QLabel *>(control)->setText(LabelText(text));
+            break;
+        case TextKind::MenuEntry:
+            if (auto *menu = qobject_cast<QMenu *>(control))
+                menu->setTitle(text);
+            else
+                qobject_cast<QAction *>(control)->setText(text);
+            break;
+        case TextKind::CheckBox:
+        case TextKind::PushButton:
+            qobject_cast<QAbstractButton *>(control)->setText(text);
+            break;
+        case TextKind::TabCaption:
+            ui->TabControlMain->setTabText(
+                ui->TabControlMain->indexOf(qobject_cast<QWidget *>(control)), text);
+            break;
+        case TextKind::ExpanderCaption:
+            qobject_cast<Expander *>(control)->setText(text);
+            break;
+        case TextKind::Items:
+            break;
+        }
+    }
+}

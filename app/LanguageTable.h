@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+// Every fixed text of the main window in English and German, in the order in
+// which the language switch sets them. Texts are UTF-8.
+
+enum class TextKind
+{
+    Label,
+    MenuEntry,
+    CheckBox,
+    TabCaption,
+    PushButton,
+    ExpanderCaption,
+    Items, // the whole item list of a drop-down
+};
+
+struct LanguageText
+{
+    const char *Control;
+    TextKind Kind;
+    const char *English;
+    const char *German;
+    bool ChannelName; // set only while channel names follow the language
+};
+
+struct ItemText
+{
+    const char *English;
+    const char *German;
+};
+
+inline constexpr std::size_t LanguageTextCount = 86;
+extern const std::array<LanguageText, LanguageTextCount> LanguageTexts;
+
+inline constexpr std::size_t ObserverItemCount = 7;
+inline constexpr std::size_t GradDirItemCount = 3;
+// Items of ComboBoxObserverInt and ComboBoxGradDir.
+extern const std::array<ItemText, ObserverItemCount> ObserverIntervalItems;
+extern const std::array<ItemText, GradDirItemCount> GradientDirectionItems;
+
+// The row of a control, or nullptr.
+const LanguageText *FindLanguageText(const char *control);
+
+inline const char *Translated(const LanguageText &row, bool english)
+{
+    return english ? row.English : row.German;
+}
+inline const char *Translated(const ItemText &item, bool english)
+{
+    return english ? item.English : item.German;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/IniFile.h"
+
+#include <filesystem>
+#include <string>
+
+// The settings file beside the program.
+extern const char SettingsFileName[];
+
+// What the settings file remembers from one run to the next. Folders are UTF-8.
+struct Settings
+{
+    bool LanguageEN = true;
+    int LastTabItem = 0;
+    std::string ImportDir;
+    std::string ExportDir;
+};
+
+// Reads the four keys of the section "" with their defaults and checks.
+Settings ReadSettings(const IniFile &ini);
+
+// Writes the four keys in their order; every other line stays as it was. A folder
+// that cannot be held on one line (it has a line break) is written empty.
+void WriteSettings(const Settings &settings, IniFile &ini);
+
+// Reading at start-up never fails: a missing or unreadable file gives the defaults.
+Settings LoadSettings(const std::filesystem::path &path);
+
+// Reads the file as it is now, writes the four keys into it and saves it safely.
+// An existing file that cannot be read is left alone. On failure returns false
+// with a message naming the file.
+bool SaveSettings(const Settings &settings, const std::filesystem::path &path, std::string &error);

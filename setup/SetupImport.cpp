@@ -1,0 +1,5 @@
+#include "setup/SetupImport.h"
+
+#include "app/FormMain.h"
+
+SetupImport::SetupImport(TFormMain &form) : w(form) {}

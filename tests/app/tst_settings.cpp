@@ -1,0 +1,230 @@
+#include "app/Settings.h"
+
+#include <QtTest>
+
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QByteArray Bytes(const std::string &text)
+{
+    return QByteArray::fromStdString(text);
+}
+
+std::string ReadFileBytes(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+QStringList Entries(const fs::path &folder)
+{
+    QStringList names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names << QString::fromStdString(entry.path().filename().string());
+    names.sort();
+    return names;
+}
+
+const char NewFile[] = "[]\nLanguage=1\nTabItem=0\nImportDir=\nExportDir=\n";
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data();
+    void read();
+    void readThenWrite_data();
+    void readThenWrite();
+    void write_data();
+    void write();
+    void noFile();
+    void foldersSurviveSaveAndLoad();
+    void unwritablePath_data();
+    void unwritablePath();
+};
+
+void TestSettings::read_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("languageEN");
+    QTest::addColumn<int>("lastTabItem");
+    QTest::addColumn<QByteArray>("importDir");
+    QTest::addColumn<QByteArray>("exportDir");
+    QTest::addRow("empty file") << QByteArray() << true << 0 << QByteArray() << QByteArray();
+    const auto language = [](const char *value, bool english) {
+        QTest::addRow("Language %s", value) << QByteArray("[]\nLanguage=") + value + "\n"
+                                            << english << 0 << QByteArray() << QByteArray();
+    };
+    language("0", false);
+    language("1", true);
+    language("2", true);
+    language("-1", true);
+    language("abc", true);
+    const auto tabItem = [](const char *value, int expected) {
+        QTest::addRow("TabItem %s", value) << QByteArray("[]\nTabItem=") + value + "\n"
+                                           << true << expected << QByteArray() << QByteArray();
+    };
+    tabItem("-1", 0);
+    tabItem("0", 0);
+    tabItem("1", 1);
+    tabItem("2", 2);
+    tabItem("3", 0);
+    QTest::addRow("folders") << QByteArray("[]\nImportDir=/home/Łukasz/データ\nExportDir=C:\\out\n")
+                             << true << 0 << QByteArray("/home/Łukasz/データ")
+                             << QByteArray("C:\\out");
+    QTest::addRow("keys of another section ignored")
+        << QByteArray("[Other]\nLanguage=0\nTabItem=1\nImportDir=/x\n") << true << 0 << QByteArray()
+        << QByteArray();
+}
+
+void TestSettings::read()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, languageEN);
+    QFETCH(int, lastTabItem);
+    QFETCH(QByteArray, importDir);
+    QFETCH(QByteArray, exportDir);
+    const Settings settings = ReadSettings(IniFile::Parse(file.toStdString()));
+    QCOMPARE(settings.LanguageEN, languageEN);
+    QCOMPARE(settings.LastTabItem, lastTabItem);
+    QCOMPARE(Bytes(settings.ImportDir), importDir);
+    QCOMPARE(Bytes(settings.ExportDir), exportDir);
+}
+
+void TestSettings::readThenWrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addRow("Language 2 written back as 1")
+        << QByteArray("[]\nLanguage=2\n") << QByteArray(NewFile);
+    QTest::addRow("Language not a number written back as 1")
+        << QByteArray("[]\nLanguage=abc\n") << QByteArray(NewFile);
+    QTest::addRow("Language 0 kept")
+        << QByteArray("[]\nLanguage=0\n")
+        << QByteArray("[]\nLanguage=0\nTabItem=0\nImportDir=\nExportDir=\n");
+    QTest::addRow("TabItem -1 written back as 0")
+        << QByteArray("[]\nTabItem=-1\n")
+        << QByteArray("[]\nTabItem=0\nLanguage=1\nImportDir=\nExportDir=\n");
+    QTest::addRow("TabItem 3 written back as 0")
+        << QByteArray("[]\nTabItem=3\n")
+        << QByteArray("[]\nTabItem=0\nLanguage=1\nImportDir=\nExportDir=\n");
+    QTest::addRow("TabItem 2 written back as 2")
+        << QByteArray("[]\nTabItem=2\n")
+        << QByteArray("[]\nTabItem=2\nLanguage=1\nImportDir=\nExportDir=\n");
+    QTest::addRow("other keys and sections kept in place and order")
+        << QByteArray("; Pelora\n[Other]\nX=1\n\n[]\nExportDir=/e\nExtra=keep\nLanguage=0\n\n"
+                      "[Last]\nY=2\n")
+        << QByteArray("; Pelora\n[Other]\nX=1\n\n[]\nExportDir=/e\nExtra=keep\nLanguage=0\n"
+                      "TabItem=0\nImportDir=\n\n[Last]\nY=2\n");
+    QTest::addRow("file without [] gets one")
+        << QByteArray("[Other]\nX=1\n") << QByteArray("[Other]\nX=1\n\n") + NewFile;
+    QTest::addRow("CR LF kept")
+        << QByteArray("[]\r\nLanguage=0\r\n")
+        << QByteArray("[]\r\nLanguage=0\r\nTabItem=0\r\nImportDir=\r\nExportDir=\r\n");
+}
+
+void TestSettings::readThenWrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    IniFile ini = IniFile::Parse(before.toStdString());
+    WriteSettings(ReadSettings(ini), ini);
+    QCOMPARE(Bytes(ini.Serialize()), after);
+}
+
+void TestSettings::write_data()
+{
+    QTest::addColumn<bool>("languageEN");
+    QTest::addColumn<int>("lastTabItem");
+    QTest::addColumn<QByteArray>("importDir");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addRow("German, command page, folder emptied")
+        << false << 1 << QByteArray()
+        << QByteArray("[]\nLanguage=0\nTabItem=1\nImportDir=\nExportDir=/e\n");
+    QTest::addRow("folder beyond Latin-1")
+        << true << 0 << QByteArray("/home/Łukasz/データ")
+        << QByteArray("[]\nLanguage=1\nTabItem=0\nImportDir=/home/Łukasz/データ\nExportDir=/e\n");
+    QTest::addRow("folder with a line break forgotten, file intact")
+        << true << 0 << QByteArray("/tmp/a\n[]\nLanguage=0")
+        << QByteArray("[]\nLanguage=1\nTabItem=0\nImportDir=\nExportDir=/e\n");
+}
+
+void TestSettings::write()
+{
+    QFETCH(bool, languageEN);
+    QFETCH(int, lastTabItem);
+    QFETCH(QByteArray, importDir);
+    QFETCH(QByteArray, after);
+    IniFile ini = IniFile::Parse("[]\nLanguage=1\nTabItem=0\nImportDir=/old\nExportDir=/e\n");
+    Settings settings = ReadSettings(ini);
+    settings.LanguageEN = languageEN;
+    settings.LastTabItem = lastTabItem;
+    settings.ImportDir = importDir.toStdString();
+    WriteSettings(settings, ini);
+    QCOMPARE(Bytes(ini.Serialize()), after);
+}
+
+void TestSettings::noFile()
+{
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
+    const Settings settings = LoadSettings(path);
+    QCOMPARE(settings.LanguageEN, true);
+    QCOMPARE(settings.LastTabItem, 0);
+    QVERIFY(settings.ImportDir.empty());
+    QVERIFY(settings.ExportDir.empty());
+    std::string error;
+    QVERIFY(SaveSettings(settings, path, error));
+    QCOMPARE(Bytes(ReadFileBytes(path)), QByteArray(NewFile));
+}
+
+void TestSettings::foldersSurviveSaveAndLoad()
+{
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
+    Settings settings;
+    settings.LanguageEN = false;
+    settings.LastTabItem = 1;
+    settings.ImportDir = "/home/Łukasz/データ";
+    settings.ExportDir = " C:\\Users\\Zoë\\Ausgabe ";
+    std::string error;
+    QVERIFY(SaveSettings(settings, path, error));
+    const Settings loaded = LoadSettings(path);
+    QCOMPARE(loaded.LanguageEN, false);
+    QCOMPARE(loaded.LastTabItem, 1);
+    QCOMPARE(Bytes(loaded.ImportDir), Bytes(settings.ImportDir));
+    QCOMPARE(Bytes(loaded.ExportDir), Bytes(settings.ExportDir));
+}
+
+void TestSettings::unwritablePath_data()
+{
+    QTest::addColumn<bool>("folderInPlace");
+    QTest::addRow("a folder in place of the settings file") << true;
+    QTest::addRow("the program folder missing") << false;
+}
+
+void TestSettings::unwritablePath()
+{
+    QFETCH(bool, folderInPlace);
+    QTemporaryDir dir;
+    const fs::path root(dir.path().toStdString());
+    const fs::path path = (folderInPlace ? root : root / "missing") / SettingsFileName;
+    if (folderInPlace)
+        fs::create_directory(path);
+    std::string error;
+    QVERIFY(!SaveSettings(Settings(), path, error));
+    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(Entries(root), folderInPlace ? QStringList{SettingsFileName} : QStringList());
+    if (folderInPlace)
+        QVERIFY(fs::is_empty(path));
+}
+
+QTEST_APPLESS_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/Dialogs.h"
+#include "app/Environment.h"
+
+#include <QDate>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+
+// Answers the window's boxes and dialogs in tests and remembers what was shown.
+class FakeDialogs : public Dialogs
+{
+public:
+    struct Shown
+    {
+        Kind kind;
+        QString text;
+        QMessageBox::StandardButton button;
+    };
+
+    void showMessage(QWidget *, Kind kind, const QString &text,
+                     QMessageBox::StandardButton button) override
+    {
+        messages.push_back({kind, text, button});
+    }
+    QString openFileName(QWidget *, const FileRequest &request) override
+    {
+        return answer(request);
+    }
+    QString saveFileName(QWidget *, const FileRequest &request) override
+    {
+        return answer(request);
+    }
+
+    std::vector<Shown> messages;
+    std::vector<FileRequest> fileRequests;
+    std::deque<QString> fileAnswers; // an empty queue cancels
+
+private:
+    QString answer(const FileRequest &request)
+    {
+        fileRequests.push_back(request);
+        if (fileAnswers.empty())
+            return {};
+        QString name = fileAnswers.front();
+        fileAnswers.pop_front();
+        return name;
+    }
+};
+
+// A program folder of its own, pinned date and random seed.
+struct TestPlatform
+{
+    QTemporaryDir folder;
+    std::shared_ptr<FakeDialogs> boxes = std::make_shared<FakeDialogs>();
+
+    Environment environment(QDate today = QDate(2026, 12, 10)) const
+    {
+        Environment env;
+        env.ProgramFolder = folder.path();
+        env.Boxes = boxes;
+        env.Today = today;
+        env.RandomSeed = 1;
+        return env;
+    }
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// An on/off switch: a checkable button drawn as a sliding knob on a track.
+// A click toggles it; clicked(bool) carries the state after the toggle.
+class ToggleSwitch : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit ToggleSwitch(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
