@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -15,7 +16,12 @@ struct Environment
     std::shared_ptr<Dialogs> Boxes;
     QDate Today;
     std::uint32_t RandomSeed = 0;
+    QLocale Locale;
 
-    // The running program: its own folder, real dialogs, the clock.
+    // The running program: its own folder, real dialogs, the clock, the
+    // user's locale.
     static Environment System();
+
+    // The locale's decimal separator where it is one plain character, else ".".
+    char DecimalSeparator() const;
 };

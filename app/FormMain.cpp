@@ -26,7 +26,7 @@ constexpr int FirstConductivityRow = 6;
 // sampling and the storage drop-downs: hourly, except daily for M3 to M5.
 constexpr int HourlyItem = 18;
 constexpr int DailyItem = 25;
-const std::array<int, MeasurementRowCount> DefaultIntervalItem = {
+const std::array<int, EstimatorRowCount> DefaultIntervalItem = {
     HourlyItem, HourlyItem, DailyItem,  DailyItem,
     DailyItem,  HourlyItem, HourlyItem, HourlyItem};
 // The 24-hour entry of the transmission interval lists.
@@ -103,7 +103,7 @@ void TFormMain::BuildMainMenu()
 
 void TFormMain::GatherMeasurementRows()
 {
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         const QString n = QString::number(i);
         MeasurementLabel[i] = findChild<QLabel *>(QStringLiteral("LabelM") + n);
         SamplingIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxM") + n);
@@ -128,7 +128,7 @@ void TFormMain::FormCreate()
 
     CalcDisabled = true;
     SetDefaultIntervals();
-    for (int i = FirstConductivityRow; i <= MeasurementRowCount; ++i) {
+    for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i) {
         MeasurementLabel[i]->hide();
         SamplingIntervalComboBoxes[i]->hide();
         StorageIntervalComboBoxes[i]->hide();
@@ -155,9 +155,9 @@ void TFormMain::FormCreate()
 void TFormMain::SetDefaultIntervals()
 {
     const QStringList measurementItems = ItemsOf(ui->ComboBoxM1);
-    for (int i = 2; i <= MeasurementRowCount; ++i)
+    for (int i = 2; i <= EstimatorRowCount; ++i)
         SetItems(SamplingIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
-    for (int i = 1; i <= MeasurementRowCount; ++i)
+    for (int i = 1; i <= EstimatorRowCount; ++i)
         SetItems(StorageIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
     SetItems(ui->ComboBoxMInt2, measurementItems, HourlyItem);
     SetItems(ui->ComboBoxSInt2, measurementItems, HourlyItem);

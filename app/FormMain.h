@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Environment.h"
+#include "estimators/BatteryModel.h"
 #include "estimators/OneBasedArray.h"
 #include "setup/SetupModel.h"
 
@@ -21,8 +22,6 @@ class Dialogs;
 class EstimatorPage;
 class CommandEditor;
 class SetupImport;
-
-inline constexpr int MeasurementRowCount = 8;
 
 // The one main window. It owns every control, the state that the pages
 // share and the page controllers; the pages' handlers live in the controllers.
@@ -55,12 +54,15 @@ public:
     bool CalcVolumeNew = false;
     bool CalcDisabled = false;
     SetupModel Setup;
+    BatteryShares Charges; // of the last battery life estimate
+    double VolTX1Netto = 0;
+    double VolTX2Netto = 0;
 
-    OneBasedArray<QLabel *, MeasurementRowCount> MeasurementLabel;
-    OneBasedArray<QComboBox *, MeasurementRowCount> SamplingIntervalComboBoxes;
-    OneBasedArray<QComboBox *, MeasurementRowCount> StorageIntervalComboBoxes;
-    OneBasedArray<ToggleSwitch *, MeasurementRowCount> InTX1Switches;
-    OneBasedArray<ToggleSwitch *, MeasurementRowCount> InTX2Switches;
+    OneBasedArray<QLabel *, EstimatorRowCount> MeasurementLabel;
+    OneBasedArray<QComboBox *, EstimatorRowCount> SamplingIntervalComboBoxes;
+    OneBasedArray<QComboBox *, EstimatorRowCount> StorageIntervalComboBoxes;
+    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX1Switches;
+    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX2Switches;
 
     QTimer TimerMain{this};
     QMenu *PopupMenuMainMenu = nullptr;

@@ -2,7 +2,14 @@
 
 #include <QObject>
 
+#include <string>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QSpinBox;
 class TFormMain;
+class ToggleSwitch;
 
 // Handlers of the estimator page: the interval controls, the transmission
 // panel, both estimates and their result details. Reads and writes controls
@@ -26,15 +33,46 @@ public:
     void CalcBattLife();
     void TimerMainTimer();
 
-    // Transmission panel.
+    // Transmission panel. Called without a sender, the format and secondary
+    // server handlers only update enabled states.
     void SwitchVTX1Click(QObject *sender);
     void SwitchVTX2Click(QObject *sender);
+    void ComboBoxVFormat1Change(QObject *sender);
+    void ComboBoxVFormat2Change(QObject *sender);
+    void ComboBoxVServer2ndMode1Change(QObject *sender);
+    void ComboBoxVServer2ndMode2Change(QObject *sender);
+    void ConductivityCheckBoxChange(QObject *sender);
+
+    // Result details and disclaimers.
+    void LabelMResultClick();
+    void LabelVResultClick();
+    void LabelMDisclaimerClick();
+    void LabelVDisclaimerClick();
 
     // Completed data volume estimates since start; lets tests see that one
     // change computes once.
     int DataVolumeRuns() const { return dataVolumeRuns_; }
 
 private:
+    // The controls of one transmission column.
+    struct TransmissionColumn
+    {
+        ToggleSwitch *on;
+        QComboBox *interval;
+        QComboBox *format;
+        QComboBox *primaryServer;
+        ToggleSwitch *compression;
+        QSpinBox *compressionLevel;
+        ToggleSwitch *stationEvents;
+        ToggleSwitch *channelEvents;
+        QSpinBox *eventsNumber;
+        QComboBox *secondaryMode;
+        QComboBox *secondaryServer;
+        QSpinBox *backupPercent;
+    };
+    TransmissionColumn Column(int t) const;
+    ToggleSwitch *InTXSwitch(int t, int row) const;
+
     enum class IntervalColumn
     {
         Sampling,
@@ -42,8 +80,19 @@ private:
     };
     void ApplyIntervalChange(QObject *sender, IntervalColumn touched);
     void KeepIntervalRule(int row, IntervalColumn touched);
+
+    void ConnectPanel();
+    void SwitchVTXClick(int t);
+    void FormatChange(int t, QObject *sender);
+    void SecondaryModeChange(int t, QObject *sender);
+    void ConnectConductivityHandler(bool attached);
+    void ShowBatteryLife(double capacity, QLabel *days, QLabel *years, const QFrame *background,
+                         QFrame *bar);
+    void ShowText(const std::string &text, bool information);
+
     void samplingChanged();
     void storageChanged();
+    void conductivityToggled();
 
     TFormMain &w;
     int dataVolumeRuns_ = 0;

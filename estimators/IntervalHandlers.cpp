@@ -25,7 +25,7 @@ private:
 
 int EstimatorPage::FindIntervalRow(const QObject *control) const
 {
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         if (w.SamplingIntervalComboBoxes[i] == control || w.StorageIntervalComboBoxes[i] == control)
             return i;
     }
@@ -34,7 +34,7 @@ int EstimatorPage::FindIntervalRow(const QObject *control) const
 
 void EstimatorPage::AttachIntervalHandlers()
 {
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         connect(w.SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                 &EstimatorPage::samplingChanged, Qt::UniqueConnection);
         connect(w.StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
@@ -44,7 +44,7 @@ void EstimatorPage::AttachIntervalHandlers()
 
 void EstimatorPage::DetachIntervalHandlers()
 {
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         disconnect(w.SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                    &EstimatorPage::samplingChanged);
         disconnect(w.StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
@@ -97,7 +97,7 @@ void EstimatorPage::ApplyIntervalChange(QObject *sender, IntervalColumn touched)
     KeepIntervalRule(row, touched);
     if (changeAll->isChecked()) {
         const int v = column[row]->currentIndex();
-        for (int i = 1; i <= MeasurementRowCount; ++i) {
+        for (int i = 1; i <= EstimatorRowCount; ++i) {
             column[i]->setCurrentIndex(v);
             KeepIntervalRule(i, touched);
         }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "estimators/BatteryModel.h"
+
+#include <string>
+
+// Texts behind the result headings and the disclaimer links. Lines are
+// joined by CR LF, with no line break after the last.
+
+std::string BatteryBreakdown(const BatteryShares &shares, char decimalSeparator);
+std::string VolumeBreakdown(double volTX1Netto, double volTX2Netto);
+std::string BatteryDisclaimer(bool german);
+std::string VolumeDisclaimer(bool german);
