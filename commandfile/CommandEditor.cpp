@@ -1,36 +1,76 @@
 #include "commandfile/CommandEditor.h"
 
 #include "app/FormMain.h"
+#include "commandfile/Messages.h"
+#include "estimators/IntervalTables.h"
 #include "ui/Expander.h"
 #include "ui_FormMain.h"
 
-#include <array>
-
 namespace {
-
-constexpr int MaxEntries = 10;
 
 constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNames = {
     "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit",  "ExpanderGrad",
     "ExpanderSkal", "ExpanderTInt", "ExpanderCfgDiag",  "ExpanderQuery"};
 
-QString CounterText(int count)
+constexpr int StationIdLength = 10;
+constexpr int MeasurementIdLength = 4;
+constexpr int SecondsPerDay = 86400;
+
+// A position the drop-down has, else none: a model value outside the list
+// never shows an item that stands for another value.
+void Choose(QComboBox *combo, int position)
 {
-    return QStringLiteral("%1 / %2").arg(count).arg(MaxEntries);
+    combo->setCurrentIndex(position < combo->count() ? position : -1);
 }
 
 } // namespace
 
-CommandEditor::CommandEditor(TFormMain &form) : w(form)
+CommandEditor::CommandEditor(TFormMain &form)
+    : w(form), random_(SeededRandomSource(form.Platform().RandomSeed))
 {
     for (std::size_t i = 0; i < PanelCount; ++i)
         panels_[i] = w.findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
+    ConnectHandlers();
+}
+
+void CommandEditor::ConnectHandlers()
+{
+    const auto &ui = *w.ui;
     for (Expander *panel : panels_) {
         connect(panel, &Expander::headerClicked, this, [this, panel] { AllExpanderClick(panel); });
         connect(panel, &Expander::expandedChanged, this,
                 [this, panel] { ExpanderExpandedChanged(panel); });
     }
-    connect(w.ui->CornerButtonClearList, &QPushButton::clicked, this,
+    connect(ui.CheckBoxSint, &QCheckBox::toggled, this, &CommandEditor::CheckBoxSintChange);
+    connect(ui.CheckBoxTIOffset, &QCheckBox::toggled, this,
+            &CommandEditor::CheckBoxTIOffsetChange);
+    const std::array<QCheckBox *, 3> alarms = {ui.CheckBoxTIAlarmInt1, ui.CheckBoxTIAlarmInt2,
+                                               ui.CheckBoxTIAlarmInt3};
+    for (int k = 1; k <= 3; ++k)
+        connect(alarms[k - 1], &QCheckBox::toggled, this,
+                [this, k] { CheckBoxTIAlarmIntChange(k); });
+    connect(ui.CheckBoxGetCfg, &QCheckBox::toggled, this, &CommandEditor::CheckBoxGetCfgChange);
+    connect(ui.CheckBoxGetDiag, &QCheckBox::toggled, this, &CommandEditor::CheckBoxGetDiagChange);
+
+    ui.ComboEditMeasurementID->setInsertPolicy(QComboBox::NoInsert);
+    connect(ui.ComboEditMeasurementID, &QComboBox::currentTextChanged, this,
+            &CommandEditor::ComboEditMeasurementIDChange);
+    connect(ui.ComboEditMeasurementID->lineEdit(), &QLineEdit::editingFinished, this,
+            &CommandEditor::ComboEditMeasurementIDExit);
+    connect(ui.EditStationID, &QLineEdit::editingFinished, this,
+            &CommandEditor::EditStationIDExit);
+    connect(ui.SpinBoxLimitIndex, &QSpinBox::valueChanged, this,
+            &CommandEditor::SpinBoxLimitIndexChange);
+    connect(ui.SpinBoxGradIndex, &QSpinBox::valueChanged, this,
+            &CommandEditor::SpinBoxGradIndexChange);
+    connect(ui.SpinBoxTIIndex, &QSpinBox::valueChanged, this,
+            &CommandEditor::SpinBoxTIIndexChange);
+
+    connect(ui.CornerButtonAddCmd, &QPushButton::clicked, this,
+            &CommandEditor::CornerButtonAddCmdClick);
+    connect(ui.CornerButtonExportFTPFile, &QPushButton::clicked, this,
+            &CommandEditor::CornerButtonExportFTPFileClick);
+    connect(ui.CornerButtonClearList, &QPushButton::clicked, this,
             &CommandEditor::CornerButtonClearListClick);
 }
 
@@ -78,13 +118,18 @@ void CommandEditor::ShowSelectorOf(const Expander *panel)
     }
 }
 
+Expander *CommandEditor::OpenPanel() const
+{
+    for (Expander *panel : panels_) {
+        if (panel->isExpanded())
+            return panel;
+    }
+    return nullptr;
+}
+
 bool CommandEditor::AnyPanelOpen() const
 {
-    for (const Expander *panel : panels_) {
-        if (panel->isExpanded())
-            return true;
-    }
-    return false;
+    return OpenPanel() != nullptr;
 }
 
 void CommandEditor::UpdateAddButton()
@@ -109,32 +154,139 @@ void CommandEditor::SetQueryWindow(const QDate &today)
     ui.TimeEditQueryStart->setTime(QTime(0, 0, 0));
 }
 
+void CommandEditor::CheckBoxSintChange()
+{
+    w.ui->ComboBoxSInt2->setEnabled(w.ui->CheckBoxSint->isChecked());
+}
+
+void CommandEditor::CheckBoxTIOffsetChange()
+{
+    w.ui->TimeEditTIOffset->setEnabled(w.ui->CheckBoxTIOffset->isChecked());
+}
+
+void CommandEditor::CheckBoxTIAlarmIntChange(int k)
+{
+    const auto &ui = *w.ui;
+    const std::array<std::pair<QCheckBox *, QComboBox *>, 3> alarms = {
+        {{ui.CheckBoxTIAlarmInt1, ui.ComboBoxTIAlarmInt1},
+         {ui.CheckBoxTIAlarmInt2, ui.ComboBoxTIAlarmInt2},
+         {ui.CheckBoxTIAlarmInt3, ui.ComboBoxTIAlarmInt3}}};
+    const auto &[box, combo] = alarms[static_cast<std::size_t>(k - 1)];
+    combo->setEnabled(box->isChecked());
+}
+
+// At least one of the two boxes stays ticked.
+void CommandEditor::CheckBoxGetCfgChange()
+{
+    if (!w.ui->CheckBoxGetCfg->isChecked())
+        w.ui->CheckBoxGetDiag->setChecked(true);
+}
+
+void CommandEditor::CheckBoxGetDiagChange()
+{
+    if (!w.ui->CheckBoxGetDiag->isChecked())
+        w.ui->CheckBoxGetCfg->setChecked(true);
+}
+
+// The channel of the listed ID the drop-down shows; none for a typed ID
+// that is not listed.
+const ChannelRec *CommandEditor::ChosenChannel() const
+{
+    const QComboBox *combo = w.ui->ComboEditMeasurementID;
+    const int p = combo->findText(combo->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (p < 0 || !OneBasedArray<ChannelRec, ChannelCount>::contains(p + 1))
+        return nullptr;
+    return &w.Setup.Channels[p + 1];
+}
+
+void CommandEditor::ComboEditMeasurementIDChange()
+{
+    const ChannelRec *channel = ChosenChannel();
+    if (!channel)
+        return;
+    auto &ui = *w.ui;
+    const char sep = w.Platform().DecimalSeparator();
+    Choose(ui.ComboBoxMInt2, IntervalIndexOf(channel->MInterval));
+    Choose(ui.ComboBoxSInt2, IntervalIndexOf(channel->AvgInterval));
+    ui.EditSkalFactor->setText(QString::fromStdString(FormatPanelNumber(channel->SkalFactor, sep)));
+    ui.EditSkalOffset->setText(QString::fromStdString(FormatPanelNumber(channel->SkalOffset, sep)));
+    SpinBoxLimitIndexChange();
+    SpinBoxGradIndexChange();
+}
+
+void CommandEditor::SpinBoxLimitIndexChange()
+{
+    const ChannelRec *channel = ChosenChannel();
+    if (!channel)
+        return;
+    auto &ui = *w.ui;
+    const LimitRec &slot = channel->Limits[ui.SpinBoxLimitIndex->value()];
+    Choose(ui.ComboBoxLimitDir, slot.LimitDir);
+    ui.EditLimitValue->setText(QString::fromStdString(
+        FormatPanelNumber(slot.LimitValue, w.Platform().DecimalSeparator())));
+}
+
+void CommandEditor::SpinBoxGradIndexChange()
+{
+    const ChannelRec *channel = ChosenChannel();
+    if (!channel)
+        return;
+    auto &ui = *w.ui;
+    const LimitRec &slot = channel->Limits[ui.SpinBoxGradIndex->value()];
+    Choose(ui.ComboBoxGradDir, slot.GradDir);
+    ui.EditGradValue->setText(QString::fromStdString(
+        FormatPanelNumber(slot.GradValue, w.Platform().DecimalSeparator())));
+}
+
+void CommandEditor::SpinBoxTIIndexChange()
+{
+    auto &ui = *w.ui;
+    const TransRec &tx = w.Setup.Transmissions[ui.SpinBoxTIIndex->value()];
+    if (tx.Interval < 1)
+        return;
+    Choose(ui.ComboBoxTIInterval, TxIntervalIndexOf(tx.Interval));
+    const int seconds = (tx.Offset % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
+    ui.TimeEditTIOffset->setTime(QTime::fromMSecsSinceStartOfDay(seconds * 1000));
+    Choose(ui.ComboBoxTIAlarmInt1, TxIntervalIndexOf(tx.AlarmInt1));
+    Choose(ui.ComboBoxTIAlarmInt2, TxIntervalIndexOf(tx.AlarmInt2));
+    Choose(ui.ComboBoxTIAlarmInt3, TxIntervalIndexOf(tx.AlarmInt3));
+}
+
 void CommandEditor::FillCommandPanels()
 {
     auto &ui = *w.ui;
     ui.EditStationID->setText(QString::fromLatin1(w.Setup.StationID));
-    ui.ComboEditMeasurementID->clear();
-    ui.ListBoxMeasurementID->clear();
-    for (const ChannelRec &channel : w.Setup.Channels) {
-        if (channel.Nr.empty())
-            break;
-        const QString nr = QString::fromLatin1(channel.Nr);
-        ui.ComboEditMeasurementID->addItem(nr);
-        auto *item = new QListWidgetItem(nr, ui.ListBoxMeasurementID);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
+    {
+        // Filling the list loads nothing; the chosen channel is loaded once below.
+        const QSignalBlocker blocker(ui.ComboEditMeasurementID);
+        ui.ComboEditMeasurementID->clear();
+        ui.ListBoxMeasurementID->clear();
+        for (const ChannelRec &channel : w.Setup.Channels) {
+            if (channel.Nr.empty())
+                break;
+            const QString nr = QString::fromLatin1(channel.Nr);
+            ui.ComboEditMeasurementID->addItem(nr);
+            auto *item = new QListWidgetItem(nr, ui.ListBoxMeasurementID);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+        ui.ComboEditMeasurementID->setCurrentIndex(0);
     }
-    ui.ComboEditMeasurementID->setCurrentIndex(0);
+    ComboEditMeasurementIDChange();
+    SpinBoxTIIndexChange();
     CornerButtonClearListClick();
 }
 
-void CommandEditor::CornerButtonClearListClick()
+void CommandEditor::EditStationIDExit()
 {
-    auto &ui = *w.ui;
-    ui.MemoCmdList->clear();
-    w.CmdCounter = 0;
-    ui.LabelCmdCounter->setText(CounterText(w.CmdCounter));
-    ui.CornerButtonExportFTPFile->setEnabled(false);
-    ui.EditStationID->setEnabled(true);
-    ExpanderExpandedChanged(nullptr);
+    QLineEdit *edit = w.ui->EditStationID;
+    edit->setText(QString::fromStdString(NormalizeId(edit->text().toStdString(), StationIdLength,
+                                                     Context().upperCase)));
+}
+
+void CommandEditor::ComboEditMeasurementIDExit()
+{
+    QComboBox *combo = w.ui->ComboEditMeasurementID;
+    combo->setEditText(QString::fromStdString(NormalizeId(
+        combo->currentText().toStdString(), MeasurementIdLength, Context().upperCase)));
 }

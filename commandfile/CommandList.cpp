@@ -1,0 +1,221 @@
+#include "commandfile/CommandEditor.h"
+
+#include "app/FormMain.h"
+#include "commandfile/ExportFile.h"
+#include "commandfile/Messages.h"
+#include "ui/Expander.h"
+#include "ui_FormMain.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QScrollBar>
+
+namespace {
+
+const char *const KcfFilter = "FTP command files (*.kcf)";
+
+QueryDateTime QueryMoment(const QDateEdit *date, const QTimeEdit *time)
+{
+    return {date->date().year(), date->date().month(), date->date().day(), time->time().hour(),
+            time->time().minute()};
+}
+
+std::string Trimmed(const QLineEdit *edit)
+{
+    return edit->text().trimmed().toStdString();
+}
+
+} // namespace
+
+bool CommandEditor::German() const
+{
+    return w.ui->MenuItemDE->isChecked();
+}
+
+QString CommandEditor::Text(const Message &message) const
+{
+    return QString::fromUtf8(message.In(German()));
+}
+
+void CommandEditor::Tell(Dialogs::Kind kind, const QString &text,
+                         QMessageBox::StandardButton button)
+{
+    w.Boxes().showMessage(&w, kind, text, button);
+}
+
+std::string CommandEditor::ListText() const
+{
+    return w.ui->MemoCmdList->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+        .toStdString();
+}
+
+void CommandEditor::SetListText(const std::string &text)
+{
+    w.ui->MemoCmdList->setPlainText(
+        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+EntryContext CommandEditor::Context() const
+{
+    const QLocale locale = w.Platform().Locale;
+    EntryContext context;
+    context.stationId = w.ui->EditStationID->text().toStdString();
+    context.measurementId = w.ui->ComboEditMeasurementID->currentText().toStdString();
+    context.decimalSeparator = w.Platform().DecimalSeparator();
+    context.upperCase = [locale](const std::string &text) {
+        return locale.toUpper(QString::fromStdString(text)).toStdString();
+    };
+    return context;
+}
+
+PanelInput CommandEditor::InputOf(const Expander *panel) const
+{
+    const auto &ui = *w.ui;
+    if (panel == ui.ExpanderCfg)
+        return ConfigurationInput{Trimmed(ui.EditCfg)};
+    if (panel == ui.ExpanderFW)
+        return FirmwareInput{Trimmed(ui.EditFW)};
+    if (panel == ui.ExpanderMIntSInt)
+        return SamplingInput{ui.ComboBoxMInt2->currentIndex(), ui.CheckBoxSint->isChecked(),
+                             ui.ComboBoxSInt2->currentIndex()};
+    if (panel == ui.ExpanderSkal)
+        return ScalingInput{ui.EditSkalFactor->text().toStdString(),
+                            ui.EditSkalOffset->text().toStdString()};
+    if (panel == ui.ExpanderLimit)
+        return LimitInput{ui.SpinBoxLimitIndex->value(), ui.ComboBoxLimitDir->currentIndex(),
+                          ui.EditLimitValue->text().toStdString()};
+    if (panel == ui.ExpanderGrad)
+        return GradientInput{ui.SpinBoxGradIndex->value(), ui.ComboBoxGradDir->currentIndex(),
+                             ui.EditGradValue->text().toStdString()};
+    if (panel == ui.ExpanderTInt) {
+        TransmissionInput input;
+        input.index = ui.SpinBoxTIIndex->value();
+        input.intervalItem = ui.ComboBoxTIInterval->currentIndex();
+        input.offsetTicked = ui.CheckBoxTIOffset->isChecked();
+        input.offsetMilliseconds = ui.TimeEditTIOffset->time().msecsSinceStartOfDay();
+        input.alarmTicked = {ui.CheckBoxTIAlarmInt1->isChecked(),
+                             ui.CheckBoxTIAlarmInt2->isChecked(),
+                             ui.CheckBoxTIAlarmInt3->isChecked()};
+        input.alarmItems = {ui.ComboBoxTIAlarmInt1->currentIndex(),
+                            ui.ComboBoxTIAlarmInt2->currentIndex(),
+                            ui.ComboBoxTIAlarmInt3->currentIndex()};
+        return input;
+    }
+    if (panel == ui.ExpanderCfgDiag)
+        return ConfigDiagnosticsInput{ui.CheckBoxGetCfg->isChecked(),
+                                      ui.CheckBoxGetDiag->isChecked()};
+    QueryInput query;
+    query.start = QueryMoment(ui.DateEditQueryStart, ui.TimeEditQueryStart);
+    query.end = QueryMoment(ui.DateEditQueryEnd, ui.TimeEditQueryEnd);
+    query.format = ui.ComboBoxQueryFormat->currentText().toStdString();
+    for (int i = 0; i < ui.ListBoxMeasurementID->count(); ++i) {
+        const QListWidgetItem *item = ui.ListBoxMeasurementID->item(i);
+        query.measurements.push_back(
+            {item->text().toStdString(), item->checkState() == Qt::Checked});
+    }
+    query.stationEvents = ui.CheckBoxQueryEventsStation->isChecked();
+    query.measurementEvents = ui.CheckBoxQueryEventsChannels->isChecked();
+    return query;
+}
+
+void CommandEditor::ShowPanelMessages(const Expander *panel, const PanelInput &input)
+{
+    const auto &ui = *w.ui;
+    if (const auto *cfg = std::get_if<ConfigurationInput>(&input)) {
+        if (FileNameHasSpace(cfg->file))
+            Tell(Dialogs::Kind::Warning, Text(NoSpacesInFileName));
+        Tell(Dialogs::Kind::Information, Text(SaveConfigurationFile));
+        Tell(Dialogs::Kind::Warning, Text(DataMemoryMayBeDeleted));
+    } else if (const auto *fw = std::get_if<FirmwareInput>(&input)) {
+        if (FileNameHasSpace(fw->file))
+            Tell(Dialogs::Kind::Warning, Text(NoSpacesInFileName));
+        Tell(Dialogs::Kind::Information, Text(SaveFirmwareFile));
+    } else if (panel == ui.ExpanderMIntSInt) {
+        Tell(Dialogs::Kind::Warning, Text(DataMemoryMayBeDeleted));
+    }
+}
+
+void CommandEditor::ShowCount()
+{
+    w.ui->LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(w.CmdCounter).arg(MaxEntries));
+}
+
+void CommandEditor::CornerButtonAddCmdClick()
+{
+    const Expander *panel = OpenPanel();
+    if (!panel || w.CmdCounter >= MaxEntries)
+        return;
+    const PanelInput input = InputOf(panel);
+    if (const auto missing = MissingSelection(input)) {
+        // Named as the user sees the field: by the label or box in front of it.
+        const auto &ui = *w.ui;
+        const QString control = QString::fromStdString(*missing);
+        QString field = ui.LabelTIInterval->text();
+        if (control == QLatin1String("ComboBoxMInt2"))
+            field = ui.LabelMInt2->text();
+        else if (control == QLatin1String("ComboBoxSInt2"))
+            field = ui.CheckBoxSint->text();
+        else if (control.startsWith(QLatin1String("ComboBoxTIAlarmInt")))
+            field = ui.LabelTILimitInt->text() + QLatin1Char(' ') + control.right(1) +
+                    QLatin1Char(':');
+        Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(field));
+        return;
+    }
+    const std::string entry = BuildEntry(input, Context(), random_);
+    ShowPanelMessages(panel, input);
+    SetListText(InsertEntry(ListText(), KindOf(input), entry));
+
+    auto &ui = *w.ui;
+    ++w.CmdCounter;
+    ShowCount();
+    ui.CornerButtonExportFTPFile->setEnabled(true);
+    ui.CornerButtonAddCmd->setEnabled(w.CmdCounter < MaxEntries);
+    ui.EditStationID->setEnabled(false);
+    ui.MemoCmdList->verticalScrollBar()->setValue(ui.MemoCmdList->verticalScrollBar()->maximum());
+}
+
+void CommandEditor::CornerButtonExportFTPFileClick()
+{
+    const std::string list = ListText();
+    if (!IsExportable(list))
+        return;
+    const auto &ui = *w.ui;
+    Dialogs::FileRequest request;
+    request.title = ui.CornerButtonExportFTPFile->text();
+    request.folder = QString::fromStdString(w.ExportDir);
+    request.proposedName =
+        QString::fromStdString(ProposedFileName(ui.EditStationID->text().toStdString()));
+    request.filters = QStringList{QString::fromLatin1(KcfFilter)};
+    const QString path = w.Boxes().saveFileName(&w, request);
+    if (path.isEmpty())
+        return;
+    w.ExportDir = ExportFolderOf(path.toStdString());
+
+    if (QFileInfo::exists(path)) {
+        Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
+        return;
+    }
+    const Latin1Text encoded = ToLatin1(list);
+    if (encoded.unencodable) {
+        Tell(Dialogs::Kind::Error, Text(CharacterNotExportable)
+                                       .arg(QString::fromStdString(encoded.unencodable->character))
+                                       .arg(encoded.unencodable->line));
+        return;
+    }
+    // Written aside and renamed into place, so a failure leaves no partial file.
+    QSaveFile file(path);
+    const QByteArray bytes = QByteArray::fromStdString(encoded.bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        Tell(Dialogs::Kind::Error, Text(FileNotWritten).arg(path, file.errorString()));
+}
+
+void CommandEditor::CornerButtonClearListClick()
+{
+    auto &ui = *w.ui;
+    ui.MemoCmdList->clear();
+    w.CmdCounter = 0;
+    ShowCount();
+    ui.CornerButtonExportFTPFile->setEnabled(false);
+    ui.EditStationID->setEnabled(true);
+    ExpanderExpandedChanged(nullptr);
+}
