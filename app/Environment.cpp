@@ -4,11 +4,26 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString WritableOr(const QString &folder, QStandardPaths::StandardLocation fallback)
+{
+    if (QFileInfo(folder).isWritable())
+        return folder;
+    return QStandardPaths::writableLocation(fallback);
+}
+
+} // namespace
 
 Environment Environment::System()
 {
     Environment env;
     env.ProgramFolder = QCoreApplication::applicationDirPath();
+    env.SettingsFolder = WritableOr(env.ProgramFolder, QStandardPaths::AppConfigLocation);
+    env.DataFolder = WritableOr(env.ProgramFolder, QStandardPaths::AppDataLocation);
     env.Boxes = std::make_shared<QtDialogs>();
     env.Today = QDate::currentDate();
     env.RandomSeed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());

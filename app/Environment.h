@@ -12,14 +12,18 @@ class Dialogs;
 // What the window takes from the platform, gathered so tests can pin it.
 struct Environment
 {
-    QString ProgramFolder; // folder of the program file
+    QString ProgramFolder;  // folder of the program file
+    QString SettingsFolder; // where the settings file lives
+    QString DataFolder;     // where the temporary setup copy is made
     std::shared_ptr<Dialogs> Boxes;
     QDate Today;
     std::uint32_t RandomSeed = 0;
     QLocale Locale;
 
     // The running program: its own folder, real dialogs, the clock, the
-    // user's locale.
+    // user's locale. Settings and the setup copy stay beside the program
+    // where its folder is writable (a portable copy, a build folder); an
+    // installed program uses the user's own folders instead.
     static Environment System();
 
     // The locale's decimal separator where it is one plain character, else ".".

@@ -1,6 +1,8 @@
 #include "app/FormMain.h"
 
 #include "app/Dialogs.h"
+#include "app/LanguageTable.h"
+#include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "setup/SetupImport.h"
@@ -77,6 +79,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     TimerMain.setInterval(TimerIntervalMs);
 
     GatherMeasurementRows();
+    ConnectShell();
     Estimators = std::make_unique<EstimatorPage>(*this);
     Commands = std::make_unique<CommandEditor>(*this);
     Import = std::make_unique<SetupImport>(*this);
@@ -86,19 +89,6 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
 TFormMain::~TFormMain()
 {
     FormDestroy();
-}
-
-void TFormMain::BuildMainMenu()
-{
-    PopupMenuMainMenu = new QMenu(this);
-    PopupMenuMainMenu->setObjectName(QStringLiteral("PopupMenuMainMenu"));
-    PopupMenuMainMenu->addAction(ui->MenuItemImport);
-    QMenu *language = PopupMenuMainMenu->addMenu(QString());
-    language->setObjectName(QStringLiteral("MenuItemLanguage"));
-    language->addAction(ui->MenuItemEN);
-    language->addAction(ui->MenuItemDE);
-    PopupMenuMainMenu->addAction(ui->MenuItemAbout);
-    PopupMenuMainMenu->addAction(ui->MenuItemExit);
 }
 
 void TFormMain::GatherMeasurementRows()
@@ -173,9 +163,13 @@ void TFormMain::SetDefaultIntervals()
 
 void TFormMain::ReadSettings()
 {
-    LanguageEN = true;
+    SettingsPath = QDir(environment_.SettingsFolder).filePath(QLatin1String(SettingsFileName));
+    const Settings settings = LoadSettings(SettingsPath.toStdString());
     ChangeChannelNames = true;
-    LastTabItem = 0;
+    LanguageEN = settings.LanguageEN;
+    LastTabItem = settings.LastTabItem;
+    ImportDir = settings.ImportDir;
+    ExportDir = settings.ExportDir;
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -184,7 +178,18 @@ void TFormMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TFormMain::FormClose() {}
+// Closing is never refused; a settings file that cannot be written is
+// reported and the window closes all the same.
+void TFormMain::FormClose()
+{
+    QDir().mkpath(environment_.SettingsFolder);
+    std::string error;
+    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir}, SettingsPath.toStdString(),
+                      error))
+        Boxes().showMessage(this, Dialogs::Kind::Error,
+                            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN))
+                                .arg(QString::fromStdString(error)));
+}
 
 void TFormMain::FormDestroy()
 {

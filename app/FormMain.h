@@ -37,6 +37,14 @@ public:
     // Sets every bilingual text for the given language.
     void ApplyLanguage(bool english);
 
+    // Menu and tabs.
+    void ImageMenuClick();
+    void MenuItemENClick();
+    void MenuItemDEClick();
+    void MenuItemAboutClick();
+    void MenuItemExitClick();
+    void TabControlMainChange();
+
     Dialogs &Boxes() const { return *environment_.Boxes; }
     const Environment &Platform() const { return environment_; }
 
@@ -44,6 +52,7 @@ public:
 
     // State shared by the pages.
     QString ExePath;
+    QString SettingsPath; // the settings file, read at start and written at close
     bool LanguageEN = false;
     bool ChangeChannelNames = false;
     int LastTabItem = 0;
@@ -79,6 +88,7 @@ private:
     void FormClose();
     void FormDestroy();
     void BuildMainMenu();
+    void ConnectShell();
     void GatherMeasurementRows();
     void ReadSettings();
     void SetDefaultIntervals();

@@ -41,6 +41,20 @@ inline constexpr std::size_t GradDirItemCount = 3;
 extern const std::array<ItemText, ObserverItemCount> ObserverIntervalItems;
 extern const std::array<ItemText, GradDirItemCount> GradientDirectionItems;
 
+// A message box text in both languages.
+struct Message
+{
+    const char *English;
+    const char *German;
+
+    const char *In(bool german) const { return german ? German : English; }
+};
+
+// Ours: closing could not keep the settings; "%1" names the file and the reason.
+inline constexpr Message SettingsNotSaved = {
+    "The settings could not be saved.\r\n%1",
+    "Die Einstellungen konnten nicht gespeichert werden.\r\n%1"};
+
 // The row of a control, or nullptr.
 const LanguageText *FindLanguageText(const char *control);
 

@@ -1,15 +1,9 @@
 #pragma once
 
+#include "app/LanguageTable.h"
 
 // Messages of the command editor in English and German. "%1" and "%2" are
 // filled in by the page.
-struct Message
-{
-    const char *English;
-    const char *German;
-
-    const char *In(bool german) const { return german ? German : English; }
-};
 
 inline constexpr Message NoSpacesInFileName = {
     "There must be no spaces in the filename!",

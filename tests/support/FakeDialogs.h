@@ -4,10 +4,12 @@
 #include "app/Environment.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <memory>
+#include <vector>
 
 // Answers the window's boxes and dialogs in tests and remembers what was shown.
 class FakeDialogs : public Dialogs
@@ -50,19 +52,23 @@ private:
     }
 };
 
-// A program folder of its own, pinned date and random seed.
+// A program folder of its own, pinned date, random seed and locale.
 struct TestPlatform
 {
     QTemporaryDir folder;
     std::shared_ptr<FakeDialogs> boxes = std::make_shared<FakeDialogs>();
 
-    Environment environment(QDate today = QDate(2026, 12, 10)) const
+    Environment environment(QDate today = QDate(2026, 12, 10),
+                            const QLocale &locale = QLocale::c()) const
     {
         Environment env;
         env.ProgramFolder = folder.path();
+        env.SettingsFolder = folder.path();
+        env.DataFolder = folder.path();
         env.Boxes = boxes;
         env.Today = today;
         env.RandomSeed = 1;
+        env.Locale = locale;
         return env;
     }
 };

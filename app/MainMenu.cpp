@@ -1,0 +1,99 @@
+#include "app/FormMain.h"
+
+#include "app/AboutBox.h"
+#include "ui/ClickLabel.h"
+#include "ui/TabWidget.h"
+#include "ui_FormMain.h"
+
+#include <QMenu>
+
+namespace {
+
+constexpr int TabCaptionPixels = 16;
+constexpr int ActiveTabCaptionPixels = 18;
+const QSize TabSize(275, 35);
+
+QFont CaptionFont(const QFont &base, int pixels, bool bold)
+{
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void TFormMain::BuildMainMenu()
+{
+    PopupMenuMainMenu = new QMenu(this);
+    PopupMenuMainMenu->setObjectName(QStringLiteral("PopupMenuMainMenu"));
+    PopupMenuMainMenu->addAction(ui->MenuItemImport);
+    QMenu *language = PopupMenuMainMenu->addMenu(QString());
+    language->setObjectName(QStringLiteral("MenuItemLanguage"));
+    language->addAction(ui->MenuItemEN);
+    language->addAction(ui->MenuItemDE);
+    PopupMenuMainMenu->addAction(ui->MenuItemAbout);
+    PopupMenuMainMenu->addAction(ui->MenuItemExit);
+}
+
+void TFormMain::ConnectShell()
+{
+    TabBar *tabs = ui->TabControlMain->bar();
+    tabs->setTabSize(TabSize);
+    // Both captions look alike until the user first changes the tab.
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->setTabFont(i, CaptionFont(tabs->font(), TabCaptionPixels, false));
+
+    connect(ui->ImageMenu, &ClickLabel::clicked, this, &TFormMain::ImageMenuClick);
+    connect(ui->MenuItemEN, &QAction::triggered, this, &TFormMain::MenuItemENClick);
+    connect(ui->MenuItemDE, &QAction::triggered, this, &TFormMain::MenuItemDEClick);
+    connect(ui->MenuItemAbout, &QAction::triggered, this, &TFormMain::MenuItemAboutClick);
+    connect(ui->MenuItemExit, &QAction::triggered, this, &TFormMain::MenuItemExitClick);
+    connect(ui->TabControlMain, &QTabWidget::currentChanged, this,
+            &TFormMain::TabControlMainChange);
+}
+
+void TFormMain::ImageMenuClick()
+{
+    PopupMenuMainMenu->popup(ui->TabControlMain->mapToGlobal(QPoint(0, 0)));
+}
+
+void TFormMain::MenuItemENClick()
+{
+    ui->MenuItemEN->setChecked(true);
+    ui->MenuItemDE->setChecked(false);
+    LanguageEN = true;
+    ApplyLanguage(true);
+}
+
+void TFormMain::MenuItemDEClick()
+{
+    ui->MenuItemEN->setChecked(false);
+    ui->MenuItemDE->setChecked(true);
+    LanguageEN = false;
+    ApplyLanguage(false);
+}
+
+void TFormMain::MenuItemAboutClick()
+{
+    TfrmAbout about(this);
+    about.exec();
+}
+
+void TFormMain::MenuItemExitClick()
+{
+    close();
+}
+
+void TFormMain::TabControlMainChange()
+{
+    TabBar *tabs = ui->TabControlMain->bar();
+    const QFont base = tabs->font();
+    tabs->setTabFont(ui->TabControlMain->indexOf(ui->TabItemBattLife),
+                     CaptionFont(base, TabCaptionPixels, false));
+    tabs->setTabFont(ui->TabControlMain->indexOf(ui->TabItemXMLCmd),
+                     CaptionFont(base, TabCaptionPixels, false));
+    tabs->setTabFont(ui->TabControlMain->currentIndex(),
+                     CaptionFont(base, ActiveTabCaptionPixels, true));
+    LastTabItem = ui->TabControlMain->currentWidget() == ui->TabItemXMLCmd ? 1 : 0;
+}
