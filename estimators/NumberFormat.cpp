@@ -1,9 +1,17 @@
 #include "estimators/NumberFormat.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <vector>
+
+namespace {
+
+// Sign, the 309 digits of the largest double, the point and some room.
+constexpr std::size_t MaxWholeDigits = 320;
+
+} // namespace
 
 double Round(double value)
 {
@@ -21,10 +29,12 @@ double Round(double value)
 std::string FormatFloatPattern(double value, int minDecimals, int maxDecimals,
                                char decimalSeparator)
 {
-    const int length = std::snprintf(nullptr, 0, "%.*f", maxDecimals, value);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", maxDecimals, value);
-    std::string text(buffer.data(), static_cast<std::size_t>(length));
+    // to_chars always writes "." and ignores the C library's locale, which the
+    // window toolkit sets from the user's settings at start.
+    std::vector<char> buffer(MaxWholeDigits + static_cast<std::size_t>(std::max(maxDecimals, 0)));
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, std::max(maxDecimals, 0));
+    std::string text(buffer.data(), written.ptr);
 
     const std::size_t point = text.find('.');
     if (point != std::string::npos) {

@@ -225,7 +225,7 @@ void TestFormMainStartup::measurementRowsAreGatheredByName()
 {
     TestPlatform platform;
     const TFormMain form(platform.environment());
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         const QString n = QString::number(i);
         QCOMPARE(form.MeasurementLabel[i], form.findChild<QLabel *>("LabelM" + n));
         QCOMPARE(form.SamplingIntervalComboBoxes[i], form.findChild<QComboBox *>("ComboBoxM" + n));
@@ -256,7 +256,7 @@ void TestFormMainStartup::startupIntervals()
     TestPlatform platform;
     const TFormMain form(platform.environment());
     const int expected[] = {18, 18, 25, 25, 25, 18, 18, 18};
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         QCOMPARE(form.SamplingIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
         QCOMPARE(form.StorageIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
     }
@@ -278,7 +278,7 @@ void TestFormMainStartup::conductivityRowsAreHidden()
 {
     TestPlatform platform;
     const TFormMain form(platform.environment());
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         const bool hidden = i >= 6;
         QCOMPARE(form.MeasurementLabel[i]->isHidden(), hidden);
         QCOMPARE(form.SamplingIntervalComboBoxes[i]->isHidden(), hidden);
@@ -302,7 +302,7 @@ void TestFormMainStartup::itemListsAreCopied()
     };
     const QStringList measurement = itemsOf(form.ui->ComboBoxM1);
     QCOMPARE(measurement.size(), 26);
-    for (int i = 1; i <= MeasurementRowCount; ++i) {
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
         QCOMPARE(itemsOf(form.SamplingIntervalComboBoxes[i]), measurement);
         QCOMPARE(itemsOf(form.StorageIntervalComboBoxes[i]), measurement);
     }

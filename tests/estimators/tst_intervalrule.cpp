@@ -18,7 +18,7 @@ private slots:
     void handlerReattachesWhenTheEstimateThrows();
 
 private:
-    static QList<int> indexes(const OneBasedArray<QComboBox *, MeasurementRowCount> &column)
+    static QList<int> indexes(const OneBasedArray<QComboBox *, EstimatorRowCount> &column)
     {
         QList<int> result;
         for (const QComboBox *combo : column)
