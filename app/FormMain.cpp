@@ -10,6 +10,9 @@
 #include "ui_FormMain.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -83,6 +86,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     Estimators = std::make_unique<EstimatorPage>(*this);
     Commands = std::make_unique<CommandEditor>(*this);
     Import = std::make_unique<SetupImport>(*this);
+    setAcceptDrops(true);
     FormCreate();
 }
 
@@ -180,6 +184,26 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 // Closing is never refused; a settings file that cannot be written is
 // reported and the window closes all the same.
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// The names are taken and the drop released at once; the import runs right
+// after, so its message boxes do not hold up the desktop's drag.
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files << QDir::toNativeSeparators(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        this, [this, files] { Import->WMDropFiles(files); }, Qt::QueuedConnection);
+}
+
 void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "setup/SetupReader.h"
+
 #include <QObject>
+#include <QStringList>
 
 class TFormMain;
 
@@ -12,6 +15,29 @@ class SetupImport : public QObject
 public:
     explicit SetupImport(TFormMain &form);
 
+    enum class Pass
+    {
+        Sampling,
+        Storage,
+    };
+
+    bool ApplySetup();
+    void ClearTxChannelSwitches();
+    void ApplyChannelRow(int row, Pass pass);
+
+    void MenuItemImportClick();
+    // Files dropped onto the window; the first one counts.
+    void WMDropFiles(const QStringList &files);
+    void ImportSetupFile(const QString &fileName);
+
+    // Reads the temporary copy into the setup model and reports a failure.
+    SetupReadResult ReadSetupFile();
+    QString TemporaryCopyPath() const;
+
 private:
+    bool MakeTemporaryCopy(const QString &source);
+    void ApplyTransmissionControls(Pass pass);
+    void Tell(const QString &text, bool error);
+
     TFormMain &w;
 };
