@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "ui/Look.h"
 #include "ui_FormAbout.h"
 
 TfrmAbout::TfrmAbout(QWidget *mainWindow)
@@ -8,6 +9,7 @@ TfrmAbout::TfrmAbout(QWidget *mainWindow)
       ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    ShowLogo(ui->ImageLogo);
     setFixedSize(size());
     if (mainWindow)
         move(mainWindow->geometry().center() - rect().center());

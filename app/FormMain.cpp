@@ -6,6 +6,7 @@
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "setup/SetupImport.h"
+#include "ui/Look.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 
@@ -14,7 +15,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -37,12 +37,6 @@ const std::array<int, EstimatorRowCount> DefaultIntervalItem = {
 // The 24-hour entry of the transmission interval lists.
 constexpr int DailyTxItem = 18;
 
-QString WindowStyle()
-{
-    QFile file(QStringLiteral(":/style/window.qss"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 QStringList ItemsOf(const QComboBox *combo)
 {
     QStringList items;
@@ -64,15 +58,13 @@ void SetItems(QComboBox *combo, const QStringList &items, int selected)
 TFormMain::TFormMain(QWidget *parent) : TFormMain(Environment::System(), parent) {}
 
 TFormMain::TFormMain(Environment environment, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::FormMain>()),
-      environment_(std::move(environment))
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::FormMain>()), environment_(std::move(environment))
 {
-    Q_INIT_RESOURCE(resources);
     ui->setupUi(this);
-    setStyleSheet(WindowStyle());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    ApplyLook(this);
     setFixedSize(size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -182,8 +174,6 @@ void TFormMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// Closing is never refused; a settings file that cannot be written is
-// reported and the window closes all the same.
 void TFormMain::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->mimeData()->hasUrls())
@@ -204,6 +194,8 @@ void TFormMain::dropEvent(QDropEvent *event)
         this, [this, files] { Import->WMDropFiles(files); }, Qt::QueuedConnection);
 }
 
+// Closing is never refused; a settings file that cannot be written is
+// reported and the window closes all the same.
 void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);

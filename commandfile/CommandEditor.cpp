@@ -4,6 +4,7 @@
 #include "commandfile/Messages.h"
 #include "estimators/IntervalTables.h"
 #include "ui/Expander.h"
+#include "ui/Look.h"
 #include "ui_FormMain.h"
 
 namespace {
@@ -31,6 +32,16 @@ CommandEditor::CommandEditor(TFormMain &form)
     for (std::size_t i = 0; i < PanelCount; ++i)
         panels_[i] = w.findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
     ConnectHandlers();
+    w.ui->TabItemXMLCmd->installEventFilter(this);
+}
+
+bool CommandEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == w.ui->TabItemXMLCmd && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        UseCommandListFont(w.ui->MemoCmdList);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void CommandEditor::ConnectHandlers()
@@ -54,6 +65,9 @@ void CommandEditor::ConnectHandlers()
 
     ui.ComboEditMeasurementID->setInsertPolicy(QComboBox::NoInsert);
     connect(ui.ComboEditMeasurementID, &QComboBox::currentTextChanged, this,
+            &CommandEditor::ComboEditMeasurementIDChange);
+    // Picking an item whose ID repeats the shown one changes no text.
+    connect(ui.ComboEditMeasurementID, &QComboBox::currentIndexChanged, this,
             &CommandEditor::ComboEditMeasurementIDChange);
     connect(ui.ComboEditMeasurementID->lineEdit(), &QLineEdit::editingFinished, this,
             &CommandEditor::ComboEditMeasurementIDExit);
@@ -193,7 +207,12 @@ void CommandEditor::CheckBoxGetDiagChange()
 const ChannelRec *CommandEditor::ChosenChannel() const
 {
     const QComboBox *combo = w.ui->ComboEditMeasurementID;
-    const int p = combo->findText(combo->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const QString text = combo->currentText();
+    // The chosen item itself, so that a repeated ID finds its own channel;
+    // else a typed ID that is listed.
+    int p = combo->currentIndex();
+    if (p < 0 || combo->itemText(p) != text)
+        p = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (p < 0 || !OneBasedArray<ChannelRec, ChannelCount>::contains(p + 1))
         return nullptr;
     return &w.Setup.Channels[p + 1];

@@ -61,6 +61,9 @@ public:
     // The command list as text, lines ended by CR LF.
     std::string ListText() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void ConnectHandlers();
     void ShowSelectorOf(const Expander *panel);

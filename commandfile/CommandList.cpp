@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QTextDocument>
 
 namespace {
 
@@ -23,6 +24,18 @@ QueryDateTime QueryMoment(const QDateEdit *date, const QTimeEdit *time)
 std::string Trimmed(const QLineEdit *edit)
 {
     return edit->text().trimmed().toStdString();
+}
+
+// The text as the box holds it, lines broken by "\n". The box's own plain
+// text turns no-break spaces into spaces, which would change file names.
+QString MemoText(const QPlainTextEdit *memo)
+{
+    QString text = memo->document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    }
+    return text;
 }
 
 } // namespace
@@ -45,7 +58,8 @@ void CommandEditor::Tell(Dialogs::Kind kind, const QString &text,
 
 std::string CommandEditor::ListText() const
 {
-    return w.ui->MemoCmdList->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+    return MemoText(w.ui->MemoCmdList)
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
         .toStdString();
 }
 

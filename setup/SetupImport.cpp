@@ -30,9 +30,8 @@ const char *const CannotImportText = "Can't import! Error in file content!";
 constexpr Message SetupNotCopied = {
     "The setup file \"%1\" could not be imported: %2",
     "Die Konfigurationsdatei \"%1\" konnte nicht importiert werden: %2"};
-constexpr Message SetupNotOpened = {
-    "The setup file could not be read: %1",
-    "Die Konfigurationsdatei konnte nicht gelesen werden: %1"};
+constexpr Message SetupNotOpened = {"The setup file could not be read: %1",
+                                    "Die Konfigurationsdatei konnte nicht gelesen werden: %1"};
 
 constexpr int ConductivityNameRow = 8;
 
@@ -41,8 +40,7 @@ constexpr int ConductivityNameRow = 8;
 SetupImport::SetupImport(TFormMain &form) : w(form)
 {
     connect(w.ui->MenuItemImport, &QAction::triggered, this, &SetupImport::MenuItemImportClick);
-    connect(w.ui->ImageImportSetup, &ClickLabel::clicked, this,
-            &SetupImport::MenuItemImportClick);
+    connect(w.ui->ImageImportSetup, &ClickLabel::clicked, this, &SetupImport::MenuItemImportClick);
 }
 
 void SetupImport::Tell(const QString &text, bool error)
@@ -67,6 +65,8 @@ void SetupImport::ApplyChannelRow(int row, Pass pass)
 {
     const ChannelRec &channel = w.Setup.Channels[row];
     if (pass == Pass::Sampling) {
+        // A name from the file is shown as it stands, never read as markup.
+        w.MeasurementLabel[row]->setTextFormat(Qt::PlainText);
         w.MeasurementLabel[row]->setText(QStringLiteral("M%1  ").arg(row) +
                                          QString::fromLatin1(channel.Name));
         if (channel.MInterval > 0)
@@ -142,8 +142,7 @@ bool SetupImport::ApplySetup()
 
 SetupReadResult SetupImport::ReadSetupFile()
 {
-    const SetupReadResult result =
-        ::ReadSetupFile(TemporaryCopyPath().toStdString(), w.Setup);
+    const SetupReadResult result = ::ReadSetupFile(TemporaryCopyPath().toStdString(), w.Setup);
     const QString description = QString::fromStdString(result.Description);
     if (result.Outcome == SetupReadOutcome::WalkFailed)
         Tell(QString::fromLatin1(ReadConfigFailedText) + description, false);
@@ -164,6 +163,9 @@ bool SetupImport::MakeTemporaryCopy(const QString &source)
              true);
         return false;
     }
+    // A copy of a read-only file may keep that attribute, which would stop
+    // the next import from deleting or overwriting it.
+    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ReadOwner | QFile::WriteOwner);
     return QFileInfo::exists(copy);
 }
 
@@ -172,8 +174,8 @@ void SetupImport::MenuItemImportClick()
     Dialogs::FileRequest request;
     request.title = QString::fromLatin1(ImportTitle);
     request.folder = w.ImportDir.empty() ? w.ExePath : QString::fromStdString(w.ImportDir);
-    request.filters = QStringList{QString::fromLatin1(SetupFilePattern),
-                                  QString::fromLatin1(AnyFilePattern)};
+    request.filters =
+        QStringList{QString::fromLatin1(SetupFilePattern), QString::fromLatin1(AnyFilePattern)};
     const QString path = w.Boxes().openFileName(&w, request);
     if (path.isEmpty())
         return;
@@ -183,9 +185,8 @@ void SetupImport::MenuItemImportClick()
     if (ApplySetup())
         w.ChangeChannelNames = false;
     // The variant follows the name of channel 8; only a change runs its handler.
-    w.ui->ConductivityCheckBox->setChecked(
-        w.MeasurementLabel[ConductivityNameRow]->text().contains(
-            QLatin1String(ConductivityRowName), Qt::CaseSensitive));
+    w.ui->ConductivityCheckBox->setChecked(w.MeasurementLabel[ConductivityNameRow]->text().contains(
+        QLatin1String(ConductivityRowName), Qt::CaseSensitive));
 }
 
 void SetupImport::WMDropFiles(const QStringList &files)

@@ -1,0 +1,116 @@
+#include "ui/Look.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QColor HeaderColor(0x41, 0x69, 0xe1); // royal blue
+const QColor ResultColor(0x1f, 0x3f, 0x9f);
+const QColor LinkColor(0x0b, 0x57, 0xd0);
+const QColor NoteColor(0x50, 0x50, 0x50);
+const QColor BarBackgroundColor(0xf5, 0xf5, 0xf5); // white smoke
+const QColor WarmBarColor(0x32, 0xcd, 0x32);       // lime green
+const QColor ColdBarColor(0x00, 0x00, 0xff);
+constexpr int HeaderPixels = 15;
+constexpr int NotePixels = 11;
+constexpr int CommandListPixels = 13;
+
+void Fill(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void Colour(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void Restyle(QWidget *widget, bool bold, int pixels = 0, bool underline = false)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    font.setUnderline(underline);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+// Pictures are named with their format: without it the image reader would
+// load every image plug-in to ask whether it knows the file.
+QPixmap Picture(const char *name)
+{
+    return QPixmap(QStringLiteral(":/icons/") + QLatin1String(name), "PNG");
+}
+
+template <typename T> T *Child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+} // namespace
+
+void ShowLogo(QLabel *label)
+{
+    label->setPixmap(Picture("logo-171.png"));
+}
+
+void UseCommandListFont(QPlainTextEdit *list)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(CommandListPixels);
+    list->setFont(font);
+}
+
+void ApplyLook(QWidget *window)
+{
+    QIcon icon;
+    for (const char *name : {"program-16.png", "program-32.png", "program-64.png"})
+        icon.addPixmap(Picture(name));
+    window->setWindowIcon(icon);
+    if (auto *menu = Child<QLabel>(window, "ImageMenu"))
+        menu->setPixmap(Picture("menu-31.png"));
+    if (auto *import = Child<QLabel>(window, "ImageImportSetup"))
+        import->setPixmap(Picture("import-24.png"));
+    if (auto *header = Child<QWidget>(window, "RectangleHeader"))
+        Fill(header, HeaderColor);
+    if (auto *title = Child<QLabel>(window, "LabelHeader")) {
+        Colour(title, Qt::white);
+        Restyle(title, true, HeaderPixels);
+    }
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        const QString role = label->property("class").toString();
+        if (role == QLatin1String("heading")) {
+            Restyle(label, true);
+        } else if (role == QLatin1String("result")) {
+            Restyle(label, true);
+            Colour(label, ResultColor);
+        } else if (role == QLatin1String("link")) {
+            Restyle(label, false, 0, true);
+            Colour(label, LinkColor);
+        } else if (role == QLatin1String("note")) {
+            Restyle(label, false, NotePixels);
+            Colour(label, NoteColor);
+        }
+    }
+    for (const char *name : {"Rectangle20A", "Rectangle_20A"}) {
+        if (auto *bar = Child<QFrame>(window, name)) {
+            Fill(bar, BarBackgroundColor);
+            bar->setFrameShape(QFrame::Box);
+            bar->setFrameShadow(QFrame::Plain);
+            Colour(bar, QColor(0xd0, 0xd0, 0xd0));
+        }
+    }
+    if (auto *bar = Child<QFrame>(window, "Rectangle20B"))
+        Fill(bar, WarmBarColor);
+    if (auto *bar = Child<QFrame>(window, "Rectangle_20B"))
+        Fill(bar, ColdBarColor);
+}
