@@ -10,6 +10,7 @@ TfrmAbout::TfrmAbout(QWidget *mainWindow)
 {
     ui->setupUi(this);
     ShowLogo(ui->ImageLogo);
+    ui->LabelVersion->setText(QStringLiteral("Version " TOOLBOX_VERSION));
     setFixedSize(size());
     if (mainWindow)
         move(mainWindow->geometry().center() - rect().center());

@@ -69,7 +69,6 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    BuildMainMenu();
     TimerMain.setObjectName(QStringLiteral("TimerMain"));
     TimerMain.setInterval(TimerIntervalMs);
 

@@ -38,6 +38,7 @@ public:
     void ApplyLanguage(bool english);
 
     // Menu and tabs.
+    QMenu *MainMenu();
     void ImageMenuClick();
     void MenuItemENClick();
     void MenuItemDEClick();
@@ -74,7 +75,7 @@ public:
     OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX2Switches;
 
     QTimer TimerMain{this};
-    QMenu *PopupMenuMainMenu = nullptr;
+    QMenu *PopupMenuMainMenu = nullptr; // made by MainMenu()
 
     std::unique_ptr<EstimatorPage> Estimators;
     std::unique_ptr<CommandEditor> Commands;

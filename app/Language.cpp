@@ -37,6 +37,8 @@ void TFormMain::ApplyLanguage(bool english)
         if (row.ChannelName && !ChangeChannelNames)
             continue;
         QObject *control = findChild<QObject *>(QLatin1String(row.Control));
+        if (!control)
+            continue; // the main menu's sub-menu, made with its text on first use
         if (row.Kind == TextKind::Items) {
             if (control == ui->ComboBoxObserverInt)
                 ReplaceItems(ui->ComboBoxObserverInt, ObserverIntervalItems, english);

@@ -1,6 +1,7 @@
 #include "app/FormMain.h"
 
 #include "app/AboutBox.h"
+#include "app/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/TabWidget.h"
 #include "ui_FormMain.h"
@@ -23,6 +24,15 @@ QFont CaptionFont(const QFont &base, int pixels, bool bold)
 
 } // namespace
 
+// Made on first use: a menu costs start-up time and memory, and nobody sees
+// it before the menu image is clicked.
+QMenu *TFormMain::MainMenu()
+{
+    if (!PopupMenuMainMenu)
+        BuildMainMenu();
+    return PopupMenuMainMenu;
+}
+
 void TFormMain::BuildMainMenu()
 {
     PopupMenuMainMenu = new QMenu(this);
@@ -30,6 +40,8 @@ void TFormMain::BuildMainMenu()
     PopupMenuMainMenu->addAction(ui->MenuItemImport);
     QMenu *language = PopupMenuMainMenu->addMenu(QString());
     language->setObjectName(QStringLiteral("MenuItemLanguage"));
+    language->setTitle(
+        QString::fromUtf8(Translated(*FindLanguageText("MenuItemLanguage"), LanguageEN)));
     language->addAction(ui->MenuItemEN);
     language->addAction(ui->MenuItemDE);
     PopupMenuMainMenu->addAction(ui->MenuItemAbout);
@@ -55,7 +67,7 @@ void TFormMain::ConnectShell()
 
 void TFormMain::ImageMenuClick()
 {
-    PopupMenuMainMenu->popup(ui->TabControlMain->mapToGlobal(QPoint(0, 0)));
+    MainMenu()->popup(ui->TabControlMain->mapToGlobal(QPoint(0, 0)));
 }
 
 void TFormMain::MenuItemENClick()

@@ -15,6 +15,7 @@ class TestFormMainStartup : public QObject
 
 private slots:
     void controlsCarryTheirNames();
+    void mainMenuIsMadeOnFirstUse();
     void measurementRowsAreGatheredByName();
     void windowShape();
     void startupIntervals();
@@ -181,12 +182,10 @@ void TestFormMainStartup::controlsCarryTheirNames()
         "MenuItemEN",
         "MenuItemExit",
         "MenuItemImport",
-        "MenuItemLanguage",
         "PanelDelim1",
         "PanelDelim2",
         "PanelDelim3",
         "PanelExp",
-        "PopupMenuMainMenu",
         "Rectangle20A",
         "Rectangle20B",
         "RectangleHeader",
@@ -219,6 +218,17 @@ void TestFormMainStartup::controlsCarryTheirNames()
     };
     for (const char *name : names)
         QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
+}
+
+void TestFormMainStartup::mainMenuIsMadeOnFirstUse()
+{
+    TestPlatform platform;
+    TFormMain form(platform.environment());
+    QVERIFY(!form.findChild<QMenu *>("PopupMenuMainMenu"));
+    QMenu *menu = form.MainMenu();
+    QCOMPARE(menu, form.findChild<QMenu *>("PopupMenuMainMenu"));
+    QCOMPARE(form.MainMenu(), menu);
+    QCOMPARE(form.findChild<QMenu *>("MenuItemLanguage")->title(), QString("Language"));
 }
 
 void TestFormMainStartup::measurementRowsAreGatheredByName()
@@ -362,7 +372,7 @@ void TestFormMainStartup::queryWindow()
 void TestFormMainStartup::englishTextsAreShown()
 {
     TestPlatform platform;
-    const TFormMain form(platform.environment());
+    TFormMain form(platform.environment());
     QVERIFY(form.LanguageEN);
     QVERIFY(form.ui->MenuItemEN->isChecked());
     QVERIFY(!form.ui->MenuItemDE->isChecked());
@@ -373,7 +383,6 @@ void TestFormMainStartup::englishTextsAreShown()
     QCOMPARE(form.ui->LabelM1->text(), QString("M1  Distance to Water"));
     QCOMPARE(form.ui->TabControlMain->tabText(1), QString("FTP Command control file"));
     QCOMPARE(form.ui->ExpanderCfg->text(), QString("Upload new configuration"));
-    QCOMPARE(form.findChild<QMenu *>("MenuItemLanguage")->title(), QString("Language"));
     QCOMPARE(form.ui->ComboBoxObserverInt->currentText(), QString("Once a month"));
     QCOMPARE(form.ui->ComboBoxGradDir->itemText(2), QString("rising+falling"));
 }
