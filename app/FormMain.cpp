@@ -6,6 +6,8 @@
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "setup/SetupImport.h"
+#include "estimators/IntervalTables.h"
+#include "ui/ComboItems.h"
 #include "ui/Look.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
@@ -27,31 +29,12 @@ const char *const ApplicationTitle = "Pelora 1000 Toolbox";
 constexpr int TimerIntervalMs = 100;
 constexpr int FirstConductivityRow = 6;
 
-// Item positions chosen at start-up, per measurement row, for both the
-// sampling and the storage drop-downs: hourly, except daily for M3 to M5.
-constexpr int HourlyItem = 18;
-constexpr int DailyItem = 25;
-const std::array<int, EstimatorRowCount> DefaultIntervalItem = {
-    HourlyItem, HourlyItem, DailyItem,  DailyItem,
-    DailyItem,  HourlyItem, HourlyItem, HourlyItem};
-// The 24-hour entry of the transmission interval lists.
-constexpr int DailyTxItem = 18;
-
-QStringList ItemsOf(const QComboBox *combo)
-{
-    QStringList items;
-    items.reserve(combo->count());
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-void SetItems(QComboBox *combo, const QStringList &items, int selected)
-{
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(selected);
-}
+// Intervals chosen at start-up, per measurement row, for both the sampling
+// and the storage drop-downs: hourly, except daily for M3 to M5.
+constexpr int Hourly = 3600;
+constexpr int Daily = 86400;
+constexpr std::array<int, EstimatorRowCount> DefaultIntervalSeconds = {
+    Hourly, Hourly, Daily, Daily, Daily, Hourly, Hourly, Hourly};
 
 } // namespace
 
@@ -106,8 +89,8 @@ void TFormMain::FormCreate()
     ReadSettings();
     if (LastTabItem == 1)
         ui->TabControlMain->setCurrentWidget(ui->TabItemXMLCmd);
-    Commands->CollapseAtStart();
-    Commands->SetQueryWindow(environment_.Today);
+    // The command page is made when it is first shown, in the state these
+    // steps would leave it (CommandEditor).
     ResetSetupDefaults(Setup);
     Commands->FillCommandPanels();
 
@@ -141,19 +124,14 @@ void TFormMain::SetDefaultIntervals()
 {
     const QStringList measurementItems = ItemsOf(ui->ComboBoxM1);
     for (int i = 2; i <= EstimatorRowCount; ++i)
-        SetItems(SamplingIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
+        SetItems(SamplingIntervalComboBoxes[i], measurementItems,
+                 IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
     for (int i = 1; i <= EstimatorRowCount; ++i)
-        SetItems(StorageIntervalComboBoxes[i], measurementItems, DefaultIntervalItem[i - 1]);
-    SetItems(ui->ComboBoxMInt2, measurementItems, HourlyItem);
-    SetItems(ui->ComboBoxSInt2, measurementItems, HourlyItem);
-
-    ui->ComboBoxVTX1Interval->setCurrentIndex(DailyTxItem);
-    SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval), DailyTxItem);
-    ui->ComboBoxTIInterval->setCurrentIndex(DailyTxItem);
-    ui->ComboBoxTIAlarmInt1->setCurrentIndex(DailyTxItem);
-    const QStringList alarmItems = ItemsOf(ui->ComboBoxTIAlarmInt1);
-    SetItems(ui->ComboBoxTIAlarmInt2, alarmItems, DailyTxItem);
-    SetItems(ui->ComboBoxTIAlarmInt3, alarmItems, DailyTxItem);
+        SetItems(StorageIntervalComboBoxes[i], measurementItems,
+                 IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
+    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(Daily));
+    SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
+             VTXIntervalIndexOf(Daily));
 }
 
 void TFormMain::ReadSettings()

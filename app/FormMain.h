@@ -34,8 +34,9 @@ public:
     explicit TFormMain(Environment environment, QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    // Sets every bilingual text for the given language.
-    void ApplyLanguage(bool english);
+    // Sets every bilingual text for the given language; only those of the
+    // controls within the given widget, when one is given.
+    void ApplyLanguage(bool english, const QWidget *within = nullptr);
 
     // Menu and tabs.
     QMenu *MainMenu();

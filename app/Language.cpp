@@ -31,19 +31,22 @@ void ReplaceItems(QComboBox *combo, const std::array<ItemText, N> &items, bool e
 
 } // namespace
 
-void TFormMain::ApplyLanguage(bool english)
+void TFormMain::ApplyLanguage(bool english, const QWidget *within)
 {
+    const QObject *root = within ? static_cast<const QObject *>(within) : this;
     for (const LanguageText &row : LanguageTexts) {
         if (row.ChannelName && !ChangeChannelNames)
             continue;
-        QObject *control = findChild<QObject *>(QLatin1String(row.Control));
+        // Controls made on first use (the command page, the main menu) get
+        // their texts when they are made.
+        QObject *control = root->findChild<QObject *>(QLatin1String(row.Control));
         if (!control)
-            continue; // the main menu's sub-menu, made with its text on first use
+            continue;
         if (row.Kind == TextKind::Items) {
             if (control == ui->ComboBoxObserverInt)
                 ReplaceItems(ui->ComboBoxObserverInt, ObserverIntervalItems, english);
             else
-                ReplaceItems(ui->ComboBoxGradDir, GradientDirectionItems, english);
+                ReplaceItems(qobject_cast<QComboBox *>(control), GradientDirectionItems, english);
             continue;
         }
         const QString text = QString::fromUtf8(Translated(row, english));

@@ -4,7 +4,9 @@
 #include "commandfile/Messages.h"
 #include "estimators/IntervalTables.h"
 #include "ui/Expander.h"
+#include "ui/ComboItems.h"
 #include "ui/Look.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 namespace {
@@ -16,6 +18,7 @@ constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNam
 constexpr int StationIdLength = 10;
 constexpr int MeasurementIdLength = 4;
 constexpr int SecondsPerDay = 86400;
+constexpr int HourlySeconds = 3600;
 
 // A position the drop-down has, else none: a model value outside the list
 // never shows an item that stands for another value.
@@ -29,24 +32,77 @@ void Choose(QComboBox *combo, int position)
 CommandEditor::CommandEditor(TFormMain &form)
     : w(form), random_(SeededRandomSource(form.Platform().RandomSeed))
 {
-    for (std::size_t i = 0; i < PanelCount; ++i)
-        panels_[i] = w.findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
-    ConnectHandlers();
     w.ui->TabItemXMLCmd->installEventFilter(this);
 }
 
+CommandEditor::~CommandEditor() = default;
+
 bool CommandEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == w.ui->TabItemXMLCmd && event->type() == QEvent::Show) {
-        watched->removeEventFilter(this);
-        UseCommandListFont(w.ui->MemoCmdList);
-    }
+    if (watched == w.ui->TabItemXMLCmd && event->type() == QEvent::Show)
+        Page();
     return QObject::eventFilter(watched, event);
+}
+
+Ui::CommandPage &CommandEditor::Page()
+{
+    if (!page_)
+        CreatePage();
+    return *page_;
+}
+
+// The page's controls cost start-up time and memory; they are made when the
+// page is first shown or used, in the state the window's start-up leaves them:
+// panels closed, the query window from yesterday to today, the editor filled
+// from the setup model, and the texts of the current language.
+void CommandEditor::CreatePage()
+{
+    QWidget *tab = w.ui->TabItemXMLCmd;
+    tab->removeEventFilter(this);
+    page_ = std::make_unique<Ui::CommandPage>();
+    page_->setupUi(tab);
+    for (std::size_t i = 0; i < PanelCount; ++i)
+        panels_[i] = tab->findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
+    ConnectHandlers();
+    UseCommandListFont(page_->MemoCmdList);
+
+    CollapseAtStart();
+    SetQueryWindow(w.Platform().Today);
+    FillFrom(startupFill_ ? *startupFill_ : w.Setup);
+    SetDefaultIntervals();
+    w.ApplyLanguage(w.LanguageEN, tab);
+    if (latestFill_)
+        FillFrom(*latestFill_);
+    startupFill_.reset();
+    latestFill_.reset();
+    // Made while its page may already be on screen, so shown here, except
+    // what the start-up state hides.
+    for (QWidget *child : tab->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            child->show();
+    }
+}
+
+// The drop-downs' item lists come from those defined once on the window, and
+// start on the hourly and the daily entry.
+void CommandEditor::SetDefaultIntervals()
+{
+    auto &ui = *page_;
+    const QStringList measurementItems = ItemsOf(w.ui->ComboBoxM1);
+    const int hourly = IntervalIndexOf(HourlySeconds);
+    SetItems(ui.ComboBoxMInt2, measurementItems, hourly);
+    SetItems(ui.ComboBoxSInt2, measurementItems, hourly);
+    const int daily = TxIntervalIndexOf(SecondsPerDay);
+    ui.ComboBoxTIInterval->setCurrentIndex(daily);
+    ui.ComboBoxTIAlarmInt1->setCurrentIndex(daily);
+    const QStringList alarmItems = ItemsOf(ui.ComboBoxTIAlarmInt1);
+    SetItems(ui.ComboBoxTIAlarmInt2, alarmItems, daily);
+    SetItems(ui.ComboBoxTIAlarmInt3, alarmItems, daily);
 }
 
 void CommandEditor::ConnectHandlers()
 {
-    const auto &ui = *w.ui;
+    const auto &ui = Page();
     for (Expander *panel : panels_) {
         connect(panel, &Expander::headerClicked, this, [this, panel] { AllExpanderClick(panel); });
         connect(panel, &Expander::expandedChanged, this,
@@ -117,7 +173,7 @@ void CommandEditor::ExpanderExpandedChanged(Expander *panel)
 // opened or closed.
 void CommandEditor::ShowSelectorOf(const Expander *panel)
 {
-    auto &ui = *w.ui;
+    auto &ui = Page();
     ui.LabelMeasurementID->hide();
     ui.ComboEditMeasurementID->hide();
     ui.ListBoxMeasurementID->hide();
@@ -148,12 +204,12 @@ bool CommandEditor::AnyPanelOpen() const
 
 void CommandEditor::UpdateAddButton()
 {
-    w.ui->CornerButtonAddCmd->setEnabled(AnyPanelOpen() && w.CmdCounter < MaxEntries);
+    Page().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && w.CmdCounter < MaxEntries);
 }
 
 void CommandEditor::CollapseAtStart()
 {
-    Expander *first = w.ui->ExpanderCfg;
+    Expander *first = Page().ExpanderCfg;
     first->setExpanded(false);
     first->setExpanded(true);
     first->setExpanded(false);
@@ -161,7 +217,7 @@ void CommandEditor::CollapseAtStart()
 
 void CommandEditor::SetQueryWindow(const QDate &today)
 {
-    auto &ui = *w.ui;
+    auto &ui = Page();
     ui.DateEditQueryEnd->setDate(today);
     ui.TimeEditQueryEnd->setTime(QTime(23, 59, 59));
     ui.DateEditQueryStart->setDate(ui.DateEditQueryEnd->date().addDays(-1));
@@ -170,17 +226,17 @@ void CommandEditor::SetQueryWindow(const QDate &today)
 
 void CommandEditor::CheckBoxSintChange()
 {
-    w.ui->ComboBoxSInt2->setEnabled(w.ui->CheckBoxSint->isChecked());
+    Page().ComboBoxSInt2->setEnabled(Page().CheckBoxSint->isChecked());
 }
 
 void CommandEditor::CheckBoxTIOffsetChange()
 {
-    w.ui->TimeEditTIOffset->setEnabled(w.ui->CheckBoxTIOffset->isChecked());
+    Page().TimeEditTIOffset->setEnabled(Page().CheckBoxTIOffset->isChecked());
 }
 
 void CommandEditor::CheckBoxTIAlarmIntChange(int k)
 {
-    const auto &ui = *w.ui;
+    const auto &ui = Page();
     const std::array<std::pair<QCheckBox *, QComboBox *>, 3> alarms = {
         {{ui.CheckBoxTIAlarmInt1, ui.ComboBoxTIAlarmInt1},
          {ui.CheckBoxTIAlarmInt2, ui.ComboBoxTIAlarmInt2},
@@ -192,21 +248,21 @@ void CommandEditor::CheckBoxTIAlarmIntChange(int k)
 // At least one of the two boxes stays ticked.
 void CommandEditor::CheckBoxGetCfgChange()
 {
-    if (!w.ui->CheckBoxGetCfg->isChecked())
-        w.ui->CheckBoxGetDiag->setChecked(true);
+    if (!Page().CheckBoxGetCfg->isChecked())
+        Page().CheckBoxGetDiag->setChecked(true);
 }
 
 void CommandEditor::CheckBoxGetDiagChange()
 {
-    if (!w.ui->CheckBoxGetDiag->isChecked())
-        w.ui->CheckBoxGetCfg->setChecked(true);
+    if (!Page().CheckBoxGetDiag->isChecked())
+        Page().CheckBoxGetCfg->setChecked(true);
 }
 
 // The channel of the listed ID the drop-down shows; none for a typed ID
 // that is not listed.
-const ChannelRec *CommandEditor::ChosenChannel() const
+const ChannelRec *CommandEditor::ChosenChannel(const SetupModel &model) const
 {
-    const QComboBox *combo = w.ui->ComboEditMeasurementID;
+    const QComboBox *combo = Page().ComboEditMeasurementID;
     const QString text = combo->currentText();
     // The chosen item itself, so that a repeated ID finds its own channel;
     // else a typed ID that is listed.
@@ -215,52 +271,72 @@ const ChannelRec *CommandEditor::ChosenChannel() const
         p = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (p < 0 || !OneBasedArray<ChannelRec, ChannelCount>::contains(p + 1))
         return nullptr;
-    return &w.Setup.Channels[p + 1];
+    return &model.Channels[p + 1];
 }
 
 void CommandEditor::ComboEditMeasurementIDChange()
 {
-    const ChannelRec *channel = ChosenChannel();
+    LoadChannel(w.Setup);
+}
+
+void CommandEditor::SpinBoxLimitIndexChange()
+{
+    LoadLimitSlot(w.Setup);
+}
+
+void CommandEditor::SpinBoxGradIndexChange()
+{
+    LoadGradientSlot(w.Setup);
+}
+
+void CommandEditor::SpinBoxTIIndexChange()
+{
+    LoadTransmission(w.Setup);
+}
+
+void CommandEditor::LoadChannel(const SetupModel &model)
+{
+    const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = *w.ui;
+    auto &ui = Page();
     const char sep = w.Platform().DecimalSeparator();
     Choose(ui.ComboBoxMInt2, IntervalIndexOf(channel->MInterval));
     Choose(ui.ComboBoxSInt2, IntervalIndexOf(channel->AvgInterval));
     ui.EditSkalFactor->setText(QString::fromStdString(FormatPanelNumber(channel->SkalFactor, sep)));
     ui.EditSkalOffset->setText(QString::fromStdString(FormatPanelNumber(channel->SkalOffset, sep)));
-    SpinBoxLimitIndexChange();
-    SpinBoxGradIndexChange();
+    LoadLimitSlot(model);
+    LoadGradientSlot(model);
 }
 
-void CommandEditor::SpinBoxLimitIndexChange()
+void CommandEditor::LoadLimitSlot(const SetupModel &model)
 {
-    const ChannelRec *channel = ChosenChannel();
+    const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = *w.ui;
+    auto &ui = Page();
     const LimitRec &slot = channel->Limits[ui.SpinBoxLimitIndex->value()];
     Choose(ui.ComboBoxLimitDir, slot.LimitDir);
     ui.EditLimitValue->setText(QString::fromStdString(
         FormatPanelNumber(slot.LimitValue, w.Platform().DecimalSeparator())));
 }
 
-void CommandEditor::SpinBoxGradIndexChange()
+void CommandEditor::LoadGradientSlot(const SetupModel &model)
 {
-    const ChannelRec *channel = ChosenChannel();
+    const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = *w.ui;
+    auto &ui = Page();
     const LimitRec &slot = channel->Limits[ui.SpinBoxGradIndex->value()];
     Choose(ui.ComboBoxGradDir, slot.GradDir);
     ui.EditGradValue->setText(QString::fromStdString(
         FormatPanelNumber(slot.GradValue, w.Platform().DecimalSeparator())));
 }
 
-void CommandEditor::SpinBoxTIIndexChange()
+void CommandEditor::LoadTransmission(const SetupModel &model)
 {
-    auto &ui = *w.ui;
-    const TransRec &tx = w.Setup.Transmissions[ui.SpinBoxTIIndex->value()];
+    auto &ui = Page();
+    const TransRec &tx = model.Transmissions[ui.SpinBoxTIIndex->value()];
     if (tx.Interval < 1)
         return;
     Choose(ui.ComboBoxTIInterval, TxIntervalIndexOf(tx.Interval));
@@ -271,16 +347,28 @@ void CommandEditor::SpinBoxTIIndexChange()
     Choose(ui.ComboBoxTIAlarmInt3, TxIntervalIndexOf(tx.AlarmInt3));
 }
 
+// Until the page is made, the models it is to be filled from are kept: the
+// one of start-up and the one of the latest import, so that it shows what
+// it would have shown had it been there all along.
 void CommandEditor::FillCommandPanels()
 {
-    auto &ui = *w.ui;
-    ui.EditStationID->setText(QString::fromLatin1(w.Setup.StationID));
+    if (!page_) {
+        (startupFill_ ? latestFill_ : startupFill_) = w.Setup;
+        return;
+    }
+    FillFrom(w.Setup);
+}
+
+void CommandEditor::FillFrom(const SetupModel &model)
+{
+    auto &ui = *page_;
+    ui.EditStationID->setText(QString::fromLatin1(model.StationID));
     {
         // Filling the list loads nothing; the chosen channel is loaded once below.
         const QSignalBlocker blocker(ui.ComboEditMeasurementID);
         ui.ComboEditMeasurementID->clear();
         ui.ListBoxMeasurementID->clear();
-        for (const ChannelRec &channel : w.Setup.Channels) {
+        for (const ChannelRec &channel : model.Channels) {
             if (channel.Nr.empty())
                 break;
             const QString nr = QString::fromLatin1(channel.Nr);
@@ -291,21 +379,21 @@ void CommandEditor::FillCommandPanels()
         }
         ui.ComboEditMeasurementID->setCurrentIndex(0);
     }
-    ComboEditMeasurementIDChange();
-    SpinBoxTIIndexChange();
+    LoadChannel(model);
+    LoadTransmission(model);
     CornerButtonClearListClick();
 }
 
 void CommandEditor::EditStationIDExit()
 {
-    QLineEdit *edit = w.ui->EditStationID;
+    QLineEdit *edit = Page().EditStationID;
     edit->setText(QString::fromStdString(NormalizeId(edit->text().toStdString(), StationIdLength,
                                                      Context().upperCase)));
 }
 
 void CommandEditor::ComboEditMeasurementIDExit()
 {
-    QComboBox *combo = w.ui->ComboEditMeasurementID;
+    QComboBox *combo = Page().ComboEditMeasurementID;
     combo->setEditText(QString::fromStdString(NormalizeId(
         combo->currentText().toStdString(), MeasurementIdLength, Context().upperCase)));
 }

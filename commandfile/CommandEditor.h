@@ -3,16 +3,22 @@
 #include "app/Dialogs.h"
 #include "commandfile/AckId.h"
 #include "commandfile/EntryBuilder.h"
+#include "setup/SetupModel.h"
 
 #include <QObject>
 
 #include <array>
+#include <memory>
+#include <optional>
 #include <string>
 
+namespace Ui {
+class CommandPage;
+}
 class Expander;
 class TFormMain;
 class QDate;
-struct ChannelRec;
+
 struct Message;
 
 // Handlers of the command file page: the nine panels, the measurement
@@ -26,6 +32,13 @@ public:
     static constexpr int MaxEntries = 10;
 
     explicit CommandEditor(TFormMain &form);
+    ~CommandEditor() override;
+
+    // The controls of the page, made on first use.
+    Ui::CommandPage &Page();
+    // Making the page does not change what the editor holds.
+    const Ui::CommandPage &Page() const { return const_cast<CommandEditor *>(this)->Page(); }
+    bool HasPage() const { return page_ != nullptr; }
 
     // Panel rule.
     void AllExpanderClick(QObject *sender);
@@ -65,10 +78,17 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void CreatePage();
+    void SetDefaultIntervals();
     void ConnectHandlers();
     void ShowSelectorOf(const Expander *panel);
     void UpdateAddButton();
-    const ChannelRec *ChosenChannel() const;
+    const ChannelRec *ChosenChannel(const SetupModel &model) const;
+    void LoadChannel(const SetupModel &model);
+    void LoadLimitSlot(const SetupModel &model);
+    void LoadGradientSlot(const SetupModel &model);
+    void LoadTransmission(const SetupModel &model);
+    void FillFrom(const SetupModel &model);
     Expander *OpenPanel() const;
     PanelInput InputOf(const Expander *panel) const;
     EntryContext Context() const;
@@ -80,6 +100,9 @@ private:
     QString Text(const Message &message) const;
 
     TFormMain &w;
+    std::unique_ptr<Ui::CommandPage> page_;
+    std::optional<SetupModel> startupFill_;
+    std::optional<SetupModel> latestFill_;
     std::array<Expander *, PanelCount> panels_{};
     RandomSource random_;
 };

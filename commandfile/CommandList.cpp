@@ -4,6 +4,7 @@
 #include "commandfile/ExportFile.h"
 #include "commandfile/Messages.h"
 #include "ui/Expander.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 #include <QFileInfo>
@@ -58,14 +59,14 @@ void CommandEditor::Tell(Dialogs::Kind kind, const QString &text,
 
 std::string CommandEditor::ListText() const
 {
-    return MemoText(w.ui->MemoCmdList)
+    return MemoText(Page().MemoCmdList)
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
         .toStdString();
 }
 
 void CommandEditor::SetListText(const std::string &text)
 {
-    w.ui->MemoCmdList->setPlainText(
+    Page().MemoCmdList->setPlainText(
         QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
@@ -73,8 +74,8 @@ EntryContext CommandEditor::Context() const
 {
     const QLocale locale = w.Platform().Locale;
     EntryContext context;
-    context.stationId = w.ui->EditStationID->text().toStdString();
-    context.measurementId = w.ui->ComboEditMeasurementID->currentText().toStdString();
+    context.stationId = Page().EditStationID->text().toStdString();
+    context.measurementId = Page().ComboEditMeasurementID->currentText().toStdString();
     context.decimalSeparator = w.Platform().DecimalSeparator();
     context.upperCase = [locale](const std::string &text) {
         return locale.toUpper(QString::fromStdString(text)).toStdString();
@@ -84,7 +85,7 @@ EntryContext CommandEditor::Context() const
 
 PanelInput CommandEditor::InputOf(const Expander *panel) const
 {
-    const auto &ui = *w.ui;
+    const auto &ui = Page();
     if (panel == ui.ExpanderCfg)
         return ConfigurationInput{Trimmed(ui.EditCfg)};
     if (panel == ui.ExpanderFW)
@@ -134,7 +135,7 @@ PanelInput CommandEditor::InputOf(const Expander *panel) const
 
 void CommandEditor::ShowPanelMessages(const Expander *panel, const PanelInput &input)
 {
-    const auto &ui = *w.ui;
+    const auto &ui = Page();
     if (const auto *cfg = std::get_if<ConfigurationInput>(&input)) {
         if (FileNameHasSpace(cfg->file))
             Tell(Dialogs::Kind::Warning, Text(NoSpacesInFileName));
@@ -151,7 +152,7 @@ void CommandEditor::ShowPanelMessages(const Expander *panel, const PanelInput &i
 
 void CommandEditor::ShowCount()
 {
-    w.ui->LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(w.CmdCounter).arg(MaxEntries));
+    Page().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(w.CmdCounter).arg(MaxEntries));
 }
 
 void CommandEditor::CornerButtonAddCmdClick()
@@ -162,7 +163,7 @@ void CommandEditor::CornerButtonAddCmdClick()
     const PanelInput input = InputOf(panel);
     if (const auto missing = MissingSelection(input)) {
         // Named as the user sees the field: by the label or box in front of it.
-        const auto &ui = *w.ui;
+        const auto &ui = Page();
         const QString control = QString::fromStdString(*missing);
         QString field = ui.LabelTIInterval->text();
         if (control == QLatin1String("ComboBoxMInt2"))
@@ -179,7 +180,7 @@ void CommandEditor::CornerButtonAddCmdClick()
     ShowPanelMessages(panel, input);
     SetListText(InsertEntry(ListText(), KindOf(input), entry));
 
-    auto &ui = *w.ui;
+    auto &ui = Page();
     ++w.CmdCounter;
     ShowCount();
     ui.CornerButtonExportFTPFile->setEnabled(true);
@@ -193,7 +194,7 @@ void CommandEditor::CornerButtonExportFTPFileClick()
     const std::string list = ListText();
     if (!IsExportable(list))
         return;
-    const auto &ui = *w.ui;
+    const auto &ui = Page();
     Dialogs::FileRequest request;
     request.title = ui.CornerButtonExportFTPFile->text();
     request.folder = QString::fromStdString(w.ExportDir);
@@ -225,7 +226,7 @@ void CommandEditor::CornerButtonExportFTPFileClick()
 
 void CommandEditor::CornerButtonClearListClick()
 {
-    auto &ui = *w.ui;
+    auto &ui = Page();
     ui.MemoCmdList->clear();
     w.CmdCounter = 0;
     ShowCount();

@@ -1,8 +1,10 @@
 #include "app/FormMain.h"
+#include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
 #include "ui/ToggleSwitch.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 #include <QMenu>
@@ -15,6 +17,7 @@ class TestFormMainStartup : public QObject
 
 private slots:
     void controlsCarryTheirNames();
+    void commandPageIsMadeWhenFirstShown();
     void mainMenuIsMadeOnFirstUse();
     void measurementRowsAreGatheredByName();
     void windowShape();
@@ -31,7 +34,8 @@ private slots:
 void TestFormMainStartup::controlsCarryTheirNames()
 {
     TestPlatform platform;
-    const TFormMain form(platform.environment());
+    TFormMain form(platform.environment());
+    form.Commands->Page();
     const char *const names[] = {
         "CheckBoxGetCfg",
         "CheckBoxGetDiag",
@@ -220,6 +224,29 @@ void TestFormMainStartup::controlsCarryTheirNames()
         QVERIFY2(form.findChild<QObject *>(QLatin1String(name)), name);
 }
 
+void TestFormMainStartup::commandPageIsMadeWhenFirstShown()
+{
+    TestPlatform platform;
+    TFormMain form(platform.environment());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.Commands->HasPage());
+    QVERIFY(!form.findChild<Expander *>("ExpanderCfg"));
+
+    form.ui->TabControlMain->setCurrentWidget(form.ui->TabItemXMLCmd);
+    QVERIFY(form.Commands->HasPage());
+    const auto &page = form.Commands->Page();
+    // Made as start-up would have left it, and on screen.
+    QVERIFY(page.ExpanderCfg->isVisible());
+    QVERIFY(!page.ExpanderCfg->isExpanded());
+    QVERIFY(page.MemoCmdList->isVisible());
+    QVERIFY(!page.ComboEditMeasurementID->isVisible());
+    QCOMPARE(page.ExpanderQuery->text(), QString("Retrieve Data and Events"));
+    QCOMPARE(page.ComboEditMeasurementID->count(), 6);
+    QCOMPARE(page.ComboBoxMInt2->currentText(), QString("01:00:00"));
+    QCOMPARE(page.DateEditQueryEnd->date(), QDate(2026, 12, 10));
+}
+
 void TestFormMainStartup::mainMenuIsMadeOnFirstUse()
 {
     TestPlatform platform;
@@ -276,11 +303,11 @@ void TestFormMainStartup::startupIntervals()
     QVERIFY(form.ui->CheckBoxSAll->isChecked());
     QCOMPARE(form.ui->ComboBoxVTX1Interval->currentText(), QString("24:00:00"));
     QCOMPARE(form.ui->ComboBoxVTX2Interval->currentText(), QString("24:00:00"));
-    QCOMPARE(form.ui->ComboBoxTIInterval->currentText(), QString("24:00:00"));
-    QCOMPARE(form.ui->ComboBoxMInt2->currentText(), QString("01:00:00"));
-    QCOMPARE(form.ui->ComboBoxSInt2->currentText(), QString("01:00:00"));
+    QCOMPARE(form.Commands->Page().ComboBoxTIInterval->currentText(), QString("24:00:00"));
+    QCOMPARE(form.Commands->Page().ComboBoxMInt2->currentText(), QString("01:00:00"));
+    QCOMPARE(form.Commands->Page().ComboBoxSInt2->currentText(), QString("01:00:00"));
     for (const QComboBox *alarm :
-         {form.ui->ComboBoxTIAlarmInt1, form.ui->ComboBoxTIAlarmInt2, form.ui->ComboBoxTIAlarmInt3})
+         {form.Commands->Page().ComboBoxTIAlarmInt1, form.Commands->Page().ComboBoxTIAlarmInt2, form.Commands->Page().ComboBoxTIAlarmInt3})
         QCOMPARE(alarm->currentText(), QString("24:00:00"));
 }
 
@@ -316,14 +343,14 @@ void TestFormMainStartup::itemListsAreCopied()
         QCOMPARE(itemsOf(form.SamplingIntervalComboBoxes[i]), measurement);
         QCOMPARE(itemsOf(form.StorageIntervalComboBoxes[i]), measurement);
     }
-    QCOMPARE(itemsOf(form.ui->ComboBoxMInt2), measurement);
-    QCOMPARE(itemsOf(form.ui->ComboBoxSInt2), measurement);
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxMInt2), measurement);
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxSInt2), measurement);
     QCOMPARE(form.ui->ComboBoxVTX1Interval->count(), 20);
     QCOMPARE(itemsOf(form.ui->ComboBoxVTX2Interval), itemsOf(form.ui->ComboBoxVTX1Interval));
-    QCOMPARE(form.ui->ComboBoxTIInterval->count(), 26);
-    QCOMPARE(form.ui->ComboBoxTIAlarmInt1->count(), 19);
-    QCOMPARE(itemsOf(form.ui->ComboBoxTIAlarmInt2), itemsOf(form.ui->ComboBoxTIAlarmInt1));
-    QCOMPARE(itemsOf(form.ui->ComboBoxTIAlarmInt3), itemsOf(form.ui->ComboBoxTIAlarmInt1));
+    QCOMPARE(form.Commands->Page().ComboBoxTIInterval->count(), 26);
+    QCOMPARE(form.Commands->Page().ComboBoxTIAlarmInt1->count(), 19);
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt2), itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt3), itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
 }
 
 void TestFormMainStartup::commandPanelsAreClosed()
@@ -334,17 +361,17 @@ void TestFormMainStartup::commandPanelsAreClosed()
         QVERIFY2(!panel->isExpanded(), qPrintable(panel->objectName()));
         QVERIFY(!panel->isHeaderBold());
     }
-    QVERIFY(!form.ui->CornerButtonAddCmd->isEnabled());
-    QVERIFY(!form.ui->CornerButtonExportFTPFile->isEnabled());
-    QVERIFY(form.ui->LabelMeasurementID->isHidden());
-    QVERIFY(form.ui->ComboEditMeasurementID->isHidden());
-    QVERIFY(form.ui->ListBoxMeasurementID->isHidden());
-    QCOMPARE(form.ui->LabelCmdCounter->text(), QString("0 / 10"));
-    QCOMPARE(form.ui->EditStationID->text(), QString("0000000001"));
-    QCOMPARE(form.ui->ComboEditMeasurementID->count(), 6);
-    QCOMPARE(form.ui->ListBoxMeasurementID->count(), 6);
-    QCOMPARE(form.ui->ComboEditMeasurementID->itemText(2), QString("UBAT"));
-    QCOMPARE(form.ui->MemoCmdList->toPlainText(), QString());
+    QVERIFY(!form.Commands->Page().CornerButtonAddCmd->isEnabled());
+    QVERIFY(!form.Commands->Page().CornerButtonExportFTPFile->isEnabled());
+    QVERIFY(form.Commands->Page().LabelMeasurementID->isHidden());
+    QVERIFY(form.Commands->Page().ComboEditMeasurementID->isHidden());
+    QVERIFY(form.Commands->Page().ListBoxMeasurementID->isHidden());
+    QCOMPARE(form.Commands->Page().LabelCmdCounter->text(), QString("0 / 10"));
+    QCOMPARE(form.Commands->Page().EditStationID->text(), QString("0000000001"));
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->count(), 6);
+    QCOMPARE(form.Commands->Page().ListBoxMeasurementID->count(), 6);
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->itemText(2), QString("UBAT"));
+    QCOMPARE(form.Commands->Page().MemoCmdList->toPlainText(), QString());
 }
 
 void TestFormMainStartup::queryWindow_data()
@@ -362,11 +389,11 @@ void TestFormMainStartup::queryWindow()
     QFETCH(QDate, start);
     TestPlatform platform;
     const TFormMain form(platform.environment(today));
-    QCOMPARE(form.ui->DateEditQueryEnd->date(), today);
-    QCOMPARE(form.ui->DateEditQueryStart->date(), start);
-    QCOMPARE(form.ui->TimeEditQueryStart->time(), QTime(0, 0, 0));
-    QCOMPARE(form.ui->TimeEditQueryEnd->time().hour(), 23);
-    QCOMPARE(form.ui->TimeEditQueryEnd->time().minute(), 59);
+    QCOMPARE(form.Commands->Page().DateEditQueryEnd->date(), today);
+    QCOMPARE(form.Commands->Page().DateEditQueryStart->date(), start);
+    QCOMPARE(form.Commands->Page().TimeEditQueryStart->time(), QTime(0, 0, 0));
+    QCOMPARE(form.Commands->Page().TimeEditQueryEnd->time().hour(), 23);
+    QCOMPARE(form.Commands->Page().TimeEditQueryEnd->time().minute(), 59);
 }
 
 void TestFormMainStartup::englishTextsAreShown()
@@ -382,9 +409,9 @@ void TestFormMainStartup::englishTextsAreShown()
                      "control file"));
     QCOMPARE(form.ui->LabelM1->text(), QString("M1  Distance to Water"));
     QCOMPARE(form.ui->TabControlMain->tabText(1), QString("FTP Command control file"));
-    QCOMPARE(form.ui->ExpanderCfg->text(), QString("Upload new configuration"));
+    QCOMPARE(form.Commands->Page().ExpanderCfg->text(), QString("Upload new configuration"));
     QCOMPARE(form.ui->ComboBoxObserverInt->currentText(), QString("Once a month"));
-    QCOMPARE(form.ui->ComboBoxGradDir->itemText(2), QString("rising+falling"));
+    QCOMPARE(form.Commands->Page().ComboBoxGradDir->itemText(2), QString("rising+falling"));
 }
 
 void TestFormMainStartup::estimatesAtStartAndOnFirstTick()

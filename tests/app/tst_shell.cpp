@@ -9,6 +9,7 @@
 #include "ui/Expander.h"
 #include "ui/TabWidget.h"
 #include "ui_FormAbout.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 #include <QMenu>
@@ -58,10 +59,12 @@ QStringList Translations(const std::array<ItemText, N> &items, bool english)
 }
 
 // What the user sees of a row's control, read the way each kind shows it.
-// The main menu is made on first use, with its texts in the language of then.
+// The main menu and the command page are made on first use, with their texts
+// in the language of then.
 QString ShownText(TFormMain &form, const LanguageText &row)
 {
     form.MainMenu();
+    form.Commands->Page();
     QObject *control = form.findChild<QObject *>(QLatin1String(row.Control));
     if (!control)
         return QStringLiteral("<missing>");
@@ -135,9 +138,9 @@ QString ShowBatteryDisclaimer(TFormMain &form, FakeDialogs &, const QString &)
 
 QString AddFirmwareCommand(TFormMain &form, FakeDialogs &, const QString &)
 {
-    if (!form.ui->ExpanderFW->isExpanded())
-        form.Commands->AllExpanderClick(form.ui->ExpanderFW);
-    form.ui->EditFW->setText(QStringLiteral("pelora.fw"));
+    if (!form.Commands->Page().ExpanderFW->isExpanded())
+        form.Commands->AllExpanderClick(form.Commands->Page().ExpanderFW);
+    form.Commands->Page().EditFW->setText(QStringLiteral("pelora.fw"));
     form.Commands->CornerButtonAddCmdClick();
     return {};
 }
@@ -486,7 +489,7 @@ void TestShell::languageRoundTrip()
     QCOMPARE(form.ui->LabelHeader->text(),
              QString("Calculation of battery life time & data transmission volume  / FTP Command "
                      "control file"));
-    const bool addEnabled = form.ui->CornerButtonAddCmd->isEnabled();
+    const bool addEnabled = form.Commands->Page().CornerButtonAddCmd->isEnabled();
 
     // Each switch runs twice: choosing the language in force changes nothing.
     for (const bool english : {false, false, true, true, false, true}) {
@@ -496,7 +499,7 @@ void TestShell::languageRoundTrip()
         QVERIFY(form.ChangeChannelNames);
         QVERIFY(form.MeasurementLabel[6]->isHidden());
         QVERIFY(!form.MeasurementLabel[5]->isHidden());
-        QCOMPARE(form.ui->CornerButtonAddCmd->isEnabled(), addEnabled);
+        QCOMPARE(form.Commands->Page().CornerButtonAddCmd->isEnabled(), addEnabled);
         QCOMPARE(form.ui->TabControlMain->currentIndex(), 0);
     }
     QVERIFY(platform.boxes->messages.empty());
@@ -528,6 +531,7 @@ void TestShell::sameTextInBothLanguages()
     QFETCH(QString, text);
     TestPlatform platform;
     TFormMain form(platform.environment());
+    form.Commands->Page();
     const QLabel *label = form.findChild<QLabel *>(control);
     QVERIFY(label);
     QCOMPARE(label->text(), text);
@@ -542,7 +546,7 @@ void TestShell::selectionsSurviveSwitch()
     TestPlatform platform;
     TFormMain form(platform.environment());
     QComboBox *observer = form.ui->ComboBoxObserverInt;
-    QComboBox *gradient = form.ui->ComboBoxGradDir;
+    QComboBox *gradient = form.Commands->Page().ComboBoxGradDir;
     observer->setCurrentIndex(4);
     QCOMPARE(observer->currentText(), QString("Every 3 months"));
     gradient->setCurrentIndex(-1);

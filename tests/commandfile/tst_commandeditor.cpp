@@ -3,6 +3,7 @@
 #include "commandfile/Messages.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 #include <QRegularExpression>
@@ -11,7 +12,7 @@
 #include <functional>
 
 // Sets controls of the window before an add.
-using PanelSetter = std::function<void(Ui::FormMain &)>;
+using PanelSetter = std::function<void(Ui::CommandPage &)>;
 Q_DECLARE_METATYPE(PanelSetter)
 
 namespace {
@@ -19,7 +20,11 @@ namespace {
 // One window with its own platform; numbers read and shown with ".".
 struct Page
 {
-    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale)) {}
+    // The command page is made as when the user first opens its tab.
+    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale))
+    {
+        form.Commands->Page();
+    }
 
     static Environment WithLocale(const TestPlatform &platform, const QLocale &locale)
     {
@@ -28,7 +33,7 @@ struct Page
         return environment;
     }
 
-    Ui::FormMain &ui() { return *form.ui; }
+    Ui::CommandPage &ui() { return form.Commands->Page(); }
     Expander *panel(const QString &name) { return form.findChild<Expander *>(name); }
     FakeDialogs &boxes() { return *platform.boxes; }
     std::vector<FakeDialogs::Shown> &messages() { return platform.boxes->messages; }
@@ -720,7 +725,7 @@ void TestCommandEditor::configurationMessages()
     Page page;
     if (german)
         page.german();
-    QCOMPARE(page.ui().MenuItemDE->isChecked(), german);
+    QCOMPARE(page.form.ui->MenuItemDE->isChecked(), german);
     page.ui().EditCfg->setText("  my setup.bin ");
     page.open("ExpanderCfg");
     page.add();
@@ -849,10 +854,10 @@ void TestCommandEditor::panelValuesReachTheEntry_data()
     QTest::addColumn<QString>("lines");
 
     QTest::addRow("configuration file trimmed")
-        << "ExpanderCfg" << PanelSetter([](Ui::FormMain &ui) { ui.EditCfg->setText(" a&b.bin "); })
+        << "ExpanderCfg" << PanelSetter([](Ui::CommandPage &ui) { ui.EditCfg->setText(" a&b.bin "); })
         << Lines({"  <UpdateConfiguration configurationFile=\"a&b.bin\" ackId=\"#\" />"});
     QTest::addRow("sampling with averaging")
-        << "ExpanderMIntSInt" << PanelSetter([](Ui::FormMain &ui) {
+        << "ExpanderMIntSInt" << PanelSetter([](Ui::CommandPage &ui) {
                ui.ComboEditMeasurementID->setEditText("ubat");
                ui.ComboBoxMInt2->setCurrentIndex(7);
                ui.CheckBoxSint->click();
@@ -860,7 +865,7 @@ void TestCommandEditor::panelValuesReachTheEntry_data()
            })
         << Lines({"  <ChannelCommands channelId=\"UBAT\">",
                   "   <Logging ackId=\"#\" samplingInterval=\"60\" storageInterval=\"3600\" />"});
-    QTest::addRow("scaling") << "ExpanderSkal" << PanelSetter([](Ui::FormMain &ui) {
+    QTest::addRow("scaling") << "ExpanderSkal" << PanelSetter([](Ui::CommandPage &ui) {
         ui.ComboEditMeasurementID->setCurrentIndex(4);
         ui.EditSkalFactor->setText("2,50");
         ui.EditSkalOffset->setText("0,00001");
@@ -868,21 +873,21 @@ void TestCommandEditor::panelValuesReachTheEntry_data()
                              << Lines(
                                     {"  <ChannelCommands channelId=\"RSSI\">",
                                      "   <Scaling ackId=\"#\" factor=\"2.5\" offset=\"1E-5\" />"});
-    QTest::addRow("limit lower") << "ExpanderLimit" << PanelSetter([](Ui::FormMain &ui) {
+    QTest::addRow("limit lower") << "ExpanderLimit" << PanelSetter([](Ui::CommandPage &ui) {
         ui.SpinBoxLimitIndex->setValue(3);
         ui.ComboBoxLimitDir->setCurrentIndex(1);
         ui.EditLimitValue->setText("1e5");
     }) << Lines({"   <Limit ackId=\"#\" index=\"3\" lower=\"15\" />"});
-    QTest::addRow("gradient falling") << "ExpanderGrad" << PanelSetter([](Ui::FormMain &ui) {
+    QTest::addRow("gradient falling") << "ExpanderGrad" << PanelSetter([](Ui::CommandPage &ui) {
         ui.SpinBoxGradIndex->setValue(2);
         ui.ComboBoxGradDir->setCurrentIndex(1);
         ui.EditGradValue->setText("0.5");
     }) << Lines({"   <Gradient ackId=\"#\" index=\"2\" falling=\"0.5\" />"});
-    QTest::addRow("gradient both") << "ExpanderGrad" << PanelSetter([](Ui::FormMain &ui) {
+    QTest::addRow("gradient both") << "ExpanderGrad" << PanelSetter([](Ui::CommandPage &ui) {
         ui.ComboBoxGradDir->setCurrentIndex(2);
     }) << Lines({"   <Gradient ackId=\"#\" index=\"1\" both=\"-9999999\" />"});
     QTest::addRow("transmission")
-        << "ExpanderTInt" << PanelSetter([](Ui::FormMain &ui) {
+        << "ExpanderTInt" << PanelSetter([](Ui::CommandPage &ui) {
                ui.SpinBoxTIIndex->setValue(2);
                ui.ComboBoxTIInterval->setCurrentIndex(25);
                ui.CheckBoxTIOffset->click();
@@ -897,15 +902,15 @@ void TestCommandEditor::panelValuesReachTheEntry_data()
                   "alarmInterval3=\"60\" />",
                   "  </SetIPDataTransmission>"});
     QTest::addRow("transmission at start")
-        << "ExpanderTInt" << PanelSetter([](Ui::FormMain &) {})
+        << "ExpanderTInt" << PanelSetter([](Ui::CommandPage &) {})
         << Lines({"  <SetIPDataTransmission ackId=\"#\" index=\"1\">",
                   "   <Timing interval=\"86400\" />"});
     QTest::addRow("diagnostics only")
-        << "ExpanderCfgDiag" << PanelSetter([](Ui::FormMain &ui) { ui.CheckBoxGetCfg->click(); })
+        << "ExpanderCfgDiag" << PanelSetter([](Ui::CommandPage &ui) { ui.CheckBoxGetCfg->click(); })
         << Lines({" <StationCommands stationId=\"0000000001\">", "  <SendDebugLog ackId=\"#\" />",
                   " </StationCommands>", "</CommandList>"});
     QTest::addRow("query window")
-        << "ExpanderQuery" << PanelSetter([](Ui::FormMain &ui) {
+        << "ExpanderQuery" << PanelSetter([](Ui::CommandPage &ui) {
                ui.DateEditQueryStart->setDate(QDate(2026, 1, 2));
                ui.TimeEditQueryStart->setTime(QTime(10, 30));
                ui.ComboBoxQueryFormat->setCurrentIndex(2);

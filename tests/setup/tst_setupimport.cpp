@@ -1,4 +1,5 @@
 #include "app/FormMain.h"
+#include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "setup/SetupFileFormat.h"
 #include "setup/SetupImport.h"
@@ -6,6 +7,7 @@
 #include "tests/setup/SetupModelText.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ToggleSwitch.h"
+#include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
 #include <QMimeData>
@@ -435,28 +437,28 @@ void TestSetupImport::emptyDirectory()
     CompareShown(form, {"SwitchVTX1=off", "SwitchVTX2=off", "ComboBoxVFormat1=Vesk-ML",
                         "ComboBoxVFormat2=Vesk-ML", "SwitchVCompression1=off",
                         "SwitchVCompression2=off"});
-    QCOMPARE(form.ui->ComboEditMeasurementID->count(), 0);
-    QCOMPARE(form.ui->ListBoxMeasurementID->count(), 0);
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->count(), 0);
+    QCOMPARE(form.Commands->Page().ListBoxMeasurementID->count(), 0);
 }
 
 void TestSetupImport::commandEditorIsRefilled()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    form.ui->MemoCmdList->setPlainText(QStringLiteral("<Cmd>earlier station</Cmd>"));
+    form.Commands->Page().MemoCmdList->setPlainText(QStringLiteral("<Cmd>earlier station</Cmd>"));
     form.CmdCounter = 3;
     ResetSetupForRead(form.Setup);
     Station(form.Setup);
     form.Setup.Channels[7].Nr = "0007"; // after the first empty one: not listed
 
     form.Import->ApplySetup();
-    QCOMPARE(form.ui->MemoCmdList->toPlainText(), QString());
+    QCOMPARE(form.Commands->Page().MemoCmdList->toPlainText(), QString());
     QCOMPARE(form.CmdCounter, 0);
-    QCOMPARE(form.ui->LabelCmdCounter->text(), QStringLiteral("0 / 10"));
-    QCOMPARE(form.ui->EditStationID->text(), QStringLiteral("STATION-01"));
-    QCOMPARE(form.ui->ComboEditMeasurementID->count(), 5);
-    QCOMPARE(form.ui->ComboEditMeasurementID->itemText(2), QStringLiteral("UBAT"));
-    QCOMPARE(form.ui->ComboBoxMInt2->currentText(), QStringLiteral("00:15:00"));
+    QCOMPARE(form.Commands->Page().LabelCmdCounter->text(), QStringLiteral("0 / 10"));
+    QCOMPARE(form.Commands->Page().EditStationID->text(), QStringLiteral("STATION-01"));
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->count(), 5);
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->itemText(2), QStringLiteral("UBAT"));
+    QCOMPARE(form.Commands->Page().ComboBoxMInt2->currentText(), QStringLiteral("00:15:00"));
 }
 
 // The estimates shown at the end belong to the final state, not to the one
@@ -762,7 +764,7 @@ void TestSetupImport::brokenFile()
     }
     QCOMPARE(RowLabels(form), labels);
     QCOMPARE(ResultLabels(form), results);
-    QCOMPARE(form.ui->EditStationID->text(), QStringLiteral("0000000001"));
+    QCOMPARE(form.Commands->Page().EditStationID->text(), QStringLiteral("0000000001"));
     QVERIFY(!form.ui->ConductivityCheckBox->isChecked());
     QVERIFY(form.ChangeChannelNames);
 }
@@ -859,9 +861,9 @@ void TestSetupImport::sampleSetup()
         QVERIFY(form.InTX1Switches[i]->isChecked());
         QCOMPARE(form.InTX2Switches[i]->isChecked(), i <= 2 || i >= 6);
     }
-    QCOMPARE(form.ui->EditStationID->text(), QStringLiteral("0000004711"));
-    QCOMPARE(form.ui->ComboEditMeasurementID->count(), 8);
-    QCOMPARE(form.ui->EditSkalFactor->text(), QStringLiteral("0.001"));
+    QCOMPARE(form.Commands->Page().EditStationID->text(), QStringLiteral("0000004711"));
+    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->count(), 8);
+    QCOMPARE(form.Commands->Page().EditSkalFactor->text(), QStringLiteral("0.001"));
     const ChannelRec &level = form.Setup.Channels[1];
     QCOMPARE(level.SkalOffset, -0.25f);
     QCOMPARE(level.Limits[1].LimitValue, 2.5f);
