@@ -5,20 +5,20 @@
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
-#include "setup/SetupImport.h"
 #include "estimators/IntervalTables.h"
+#include "setup/SetupImport.h"
 #include "ui/ComboItems.h"
 #include "ui/Look.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 
 TFormMain *FormMain = nullptr;
@@ -179,9 +179,9 @@ void TFormMain::FormClose()
     std::string error;
     if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir}, SettingsPath.toStdString(),
                       error))
-        Boxes().showMessage(this, Dialogs::Kind::Error,
-                            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN))
-                                .arg(QString::fromStdString(error)));
+        Boxes().showMessage(
+            this, Dialogs::Kind::Error,
+            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN)).arg(QString::fromStdString(error)));
 }
 
 void TFormMain::FormDestroy()

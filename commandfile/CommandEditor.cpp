@@ -3,8 +3,8 @@
 #include "app/FormMain.h"
 #include "commandfile/Messages.h"
 #include "estimators/IntervalTables.h"
-#include "ui/Expander.h"
 #include "ui/ComboItems.h"
+#include "ui/Expander.h"
 #include "ui/Look.h"
 #include "ui_CommandPage.h"
 #include "ui_FormMain.h"
@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNames = {
-    "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit",  "ExpanderGrad",
+    "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit", "ExpanderGrad",
     "ExpanderSkal", "ExpanderTInt", "ExpanderCfgDiag",  "ExpanderQuery"};
 
 constexpr int StationIdLength = 10;
@@ -109,8 +109,7 @@ void CommandEditor::ConnectHandlers()
                 [this, panel] { ExpanderExpandedChanged(panel); });
     }
     connect(ui.CheckBoxSint, &QCheckBox::toggled, this, &CommandEditor::CheckBoxSintChange);
-    connect(ui.CheckBoxTIOffset, &QCheckBox::toggled, this,
-            &CommandEditor::CheckBoxTIOffsetChange);
+    connect(ui.CheckBoxTIOffset, &QCheckBox::toggled, this, &CommandEditor::CheckBoxTIOffsetChange);
     const std::array<QCheckBox *, 3> alarms = {ui.CheckBoxTIAlarmInt1, ui.CheckBoxTIAlarmInt2,
                                                ui.CheckBoxTIAlarmInt3};
     for (int k = 1; k <= 3; ++k)
@@ -127,14 +126,12 @@ void CommandEditor::ConnectHandlers()
             &CommandEditor::ComboEditMeasurementIDChange);
     connect(ui.ComboEditMeasurementID->lineEdit(), &QLineEdit::editingFinished, this,
             &CommandEditor::ComboEditMeasurementIDExit);
-    connect(ui.EditStationID, &QLineEdit::editingFinished, this,
-            &CommandEditor::EditStationIDExit);
+    connect(ui.EditStationID, &QLineEdit::editingFinished, this, &CommandEditor::EditStationIDExit);
     connect(ui.SpinBoxLimitIndex, &QSpinBox::valueChanged, this,
             &CommandEditor::SpinBoxLimitIndexChange);
     connect(ui.SpinBoxGradIndex, &QSpinBox::valueChanged, this,
             &CommandEditor::SpinBoxGradIndexChange);
-    connect(ui.SpinBoxTIIndex, &QSpinBox::valueChanged, this,
-            &CommandEditor::SpinBoxTIIndexChange);
+    connect(ui.SpinBoxTIIndex, &QSpinBox::valueChanged, this, &CommandEditor::SpinBoxTIIndexChange);
 
     connect(ui.CornerButtonAddCmd, &QPushButton::clicked, this,
             &CommandEditor::CornerButtonAddCmdClick);
@@ -329,8 +326,8 @@ void CommandEditor::LoadGradientSlot(const SetupModel &model)
     auto &ui = Page();
     const LimitRec &slot = channel->Limits[ui.SpinBoxGradIndex->value()];
     Choose(ui.ComboBoxGradDir, slot.GradDir);
-    ui.EditGradValue->setText(QString::fromStdString(
-        FormatPanelNumber(slot.GradValue, w.Platform().DecimalSeparator())));
+    ui.EditGradValue->setText(
+        QString::fromStdString(FormatPanelNumber(slot.GradValue, w.Platform().DecimalSeparator())));
 }
 
 void CommandEditor::LoadTransmission(const SetupModel &model)
@@ -387,13 +384,13 @@ void CommandEditor::FillFrom(const SetupModel &model)
 void CommandEditor::EditStationIDExit()
 {
     QLineEdit *edit = Page().EditStationID;
-    edit->setText(QString::fromStdString(NormalizeId(edit->text().toStdString(), StationIdLength,
-                                                     Context().upperCase)));
+    edit->setText(QString::fromStdString(
+        NormalizeId(edit->text().toStdString(), StationIdLength, Context().upperCase)));
 }
 
 void CommandEditor::ComboEditMeasurementIDExit()
 {
     QComboBox *combo = Page().ComboEditMeasurementID;
-    combo->setEditText(QString::fromStdString(NormalizeId(
-        combo->currentText().toStdString(), MeasurementIdLength, Context().upperCase)));
+    combo->setEditText(QString::fromStdString(
+        NormalizeId(combo->currentText().toStdString(), MeasurementIdLength, Context().upperCase)));
 }

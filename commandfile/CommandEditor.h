@@ -95,7 +95,8 @@ private:
     void ShowPanelMessages(const Expander *panel, const PanelInput &input);
     void SetListText(const std::string &text);
     void ShowCount();
-    void Tell(Dialogs::Kind kind, const QString &text, QMessageBox::StandardButton button = QMessageBox::Ok);
+    void Tell(Dialogs::Kind kind, const QString &text,
+              QMessageBox::StandardButton button = QMessageBox::Ok);
     bool German() const;
     QString Text(const Message &message) const;
 

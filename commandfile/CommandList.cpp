@@ -171,8 +171,8 @@ void CommandEditor::CornerButtonAddCmdClick()
         else if (control == QLatin1String("ComboBoxSInt2"))
             field = ui.CheckBoxSint->text();
         else if (control.startsWith(QLatin1String("ComboBoxTIAlarmInt")))
-            field = ui.LabelTILimitInt->text() + QLatin1Char(' ') + control.right(1) +
-                    QLatin1Char(':');
+            field =
+                ui.LabelTILimitInt->text() + QLatin1Char(' ') + control.right(1) + QLatin1Char(':');
         Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(field));
         return;
     }

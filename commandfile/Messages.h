@@ -39,6 +39,5 @@ inline constexpr Message CharacterNotExportable = {
     "Zeichensatz der Datei (ISO-8859-1) nicht darstellbar."};
 
 // Ours: a failed write is reported; no partial file is left.
-inline constexpr Message FileNotWritten = {
-    "The file \"%1\" could not be written: %2",
-    "Die Datei \"%1\" konnte nicht geschrieben werden: %2"};
+inline constexpr Message FileNotWritten = {"The file \"%1\" could not be written: %2",
+                                           "Die Datei \"%1\" konnte nicht geschrieben werden: %2"};

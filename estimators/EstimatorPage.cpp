@@ -25,15 +25,29 @@ EstimatorPage::TransmissionColumn EstimatorPage::Column(int t) const
 {
     const auto &ui = *w.ui;
     if (t == 1)
-        return {ui.SwitchVTX1,          ui.ComboBoxVTX1Interval,   ui.ComboBoxVFormat1,
-                ui.ComboBoxVServerType11, ui.SwitchVCompression1, ui.SpinBoxVCompression1,
-                ui.SwitchVStationEvents1, ui.SwitchVChannelEvents1, ui.SpinBoxVEventsNumber1,
-                ui.ComboBoxVServer2ndMode1, ui.ComboBoxVServerType12,
+        return {ui.SwitchVTX1,
+                ui.ComboBoxVTX1Interval,
+                ui.ComboBoxVFormat1,
+                ui.ComboBoxVServerType11,
+                ui.SwitchVCompression1,
+                ui.SpinBoxVCompression1,
+                ui.SwitchVStationEvents1,
+                ui.SwitchVChannelEvents1,
+                ui.SpinBoxVEventsNumber1,
+                ui.ComboBoxVServer2ndMode1,
+                ui.ComboBoxVServerType12,
                 ui.SpinBoxVServerBackupProzent1};
-    return {ui.SwitchVTX2,          ui.ComboBoxVTX2Interval,   ui.ComboBoxVFormat2,
-            ui.ComboBoxVServerType21, ui.SwitchVCompression2, ui.SpinBoxVCompression2,
-            ui.SwitchVStationEvents2, ui.SwitchVChannelEvents2, ui.SpinBoxVEventsNumber2,
-            ui.ComboBoxVServer2ndMode2, ui.ComboBoxVServerType22,
+    return {ui.SwitchVTX2,
+            ui.ComboBoxVTX2Interval,
+            ui.ComboBoxVFormat2,
+            ui.ComboBoxVServerType21,
+            ui.SwitchVCompression2,
+            ui.SpinBoxVCompression2,
+            ui.SwitchVStationEvents2,
+            ui.SwitchVChannelEvents2,
+            ui.SpinBoxVEventsNumber2,
+            ui.ComboBoxVServer2ndMode2,
+            ui.ComboBoxVServerType22,
             ui.SpinBoxVServerBackupProzent2};
 }
 

@@ -10,8 +10,8 @@ inline constexpr int TxIntervalCount = 20;
 inline constexpr int CmdTxIntervalCount = 26;
 
 inline constexpr std::array<std::int32_t, MeasurementIntervalCount> IntervalSeconds = {
-    5,    6,    10,   12,   15,    20,    30,    60,    120,   180,   240,   300,   360,
-    600,  720,  900,  1200, 1800,  3600,  7200,  10800, 14400, 21600, 28800, 43200, 86400};
+    5,   6,   10,  12,   15,   20,   30,   60,    120,   180,   240,   300,   360,
+    600, 720, 900, 1200, 1800, 3600, 7200, 10800, 14400, 21600, 28800, 43200, 86400};
 
 inline constexpr std::array<std::int32_t, MeasurementIntervalCount> SamplesPerDay = {
     17280, 14400, 8640, 7200, 5760, 4320, 2880, 1440, 720, 480, 360, 288, 240,
@@ -20,16 +20,16 @@ inline constexpr std::array<std::int32_t, MeasurementIntervalCount> SamplesPerDa
 inline constexpr double SecondsPerWeek = 604800;
 
 inline constexpr std::array<double, TxIntervalCount> TXIntervalSeconds = {
-    60,   120,  180,   240,      300,   360,   600,   720,   900,           1200,
-    1800, 3600, 7200,  10800,    14400, 21600, 28800, 43200, 86400, SecondsPerWeek};
+    60,   120,  180,  240,   300,   360,   600,   720,   900,   1200,
+    1800, 3600, 7200, 10800, 14400, 21600, 28800, 43200, 86400, SecondsPerWeek};
 
 inline constexpr std::array<double, TxIntervalCount> TXPerDay = {
     1440, 720, 480, 360, 288, 240, 144, 120, 96, 72, 48, 24, 12, 8, 6, 4, 3, 2, 1, 1.0 / 7};
 
 // Items 19 to 25 of the command editor's list are weekly on Monday to Sunday.
 inline constexpr std::array<double, CmdTxIntervalCount> CmdTxIntervalSeconds = {
-    60,    120,   180,   240,    300,    360,    600,    720,    900,
-    1200,  1800,  3600,  7200,   10800,  14400,  21600,  28800,  43200,
+    60,    120,    180,    240,    300,    360,    600,    720,   900,
+    1200,  1800,   3600,   7200,   10800,  14400,  21600,  28800, 43200,
     86400, 604801, 604802, 604803, 604804, 604805, 604806, 604807};
 
 inline constexpr int CmdTxLastWeekday = CmdTxIntervalCount - 1;

@@ -31,8 +31,7 @@ void EstimatorPage::ConnectPanel()
         for (QSpinBox *spin : {c.eventsNumber, c.backupPercent})
             connect(spin, &QSpinBox::valueChanged, this, &EstimatorPage::CalcDataVolume);
         for (int i = 1; i <= EstimatorRowCount; ++i)
-            connect(InTXSwitch(t, i), &ToggleSwitch::clicked, this,
-                    &EstimatorPage::CalcDataVolume);
+            connect(InTXSwitch(t, i), &ToggleSwitch::clicked, this, &EstimatorPage::CalcDataVolume);
     }
     for (QComboBox *combo : {ui.ComboBoxModemType, ui.ComboBoxObserverInt})
         connect(combo, &QComboBox::currentIndexChanged, this, &EstimatorPage::CalcBattLife);

@@ -12,8 +12,8 @@ constexpr int Mqtt = 3;
 constexpr int Mqtts = 4;
 constexpr int Ftps = 5;
 // By the logger's code 0 to 8.
-constexpr std::array<int, 9> ServerTypeOfCode = {Http, Ftp, Ftp, Https, Http, Http, Mqtt, Mqtts,
-                                                 Ftps};
+constexpr std::array<int, 9> ServerTypeOfCode = {Http, Ftp,  Ftp,   Https, Http,
+                                                 Http, Mqtt, Mqtts, Ftps};
 
 // Known data format codes; the item is the code less 4, the lowest code
 // giving the last item.

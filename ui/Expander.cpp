@@ -96,8 +96,7 @@ void Expander::paintEvent(QPaintEvent *)
     headerFont.setBold(headerBold_);
     painter.setFont(headerFont);
     painter.setPen(palette().windowText().color());
-    painter.drawText(header.adjusted(TextIndent, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     text_);
+    painter.drawText(header.adjusted(TextIndent, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text_);
 }
 
 void Expander::mouseReleaseEvent(QMouseEvent *event)

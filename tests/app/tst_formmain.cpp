@@ -270,7 +270,8 @@ void TestFormMainStartup::measurementRowsAreGatheredByName()
         QCOMPARE(form.InTX1Switches[i], form.findChild<ToggleSwitch *>("SwitchTX1_M" + n));
         QCOMPARE(form.InTX2Switches[i], form.findChild<ToggleSwitch *>("SwitchTX2_M" + n));
         QVERIFY(form.MeasurementLabel[i] && form.SamplingIntervalComboBoxes[i] &&
-                form.StorageIntervalComboBoxes[i] && form.InTX1Switches[i] && form.InTX2Switches[i]);
+                form.StorageIntervalComboBoxes[i] && form.InTX1Switches[i] &&
+                form.InTX2Switches[i]);
     }
 }
 
@@ -307,7 +308,8 @@ void TestFormMainStartup::startupIntervals()
     QCOMPARE(form.Commands->Page().ComboBoxMInt2->currentText(), QString("01:00:00"));
     QCOMPARE(form.Commands->Page().ComboBoxSInt2->currentText(), QString("01:00:00"));
     for (const QComboBox *alarm :
-         {form.Commands->Page().ComboBoxTIAlarmInt1, form.Commands->Page().ComboBoxTIAlarmInt2, form.Commands->Page().ComboBoxTIAlarmInt3})
+         {form.Commands->Page().ComboBoxTIAlarmInt1, form.Commands->Page().ComboBoxTIAlarmInt2,
+          form.Commands->Page().ComboBoxTIAlarmInt3})
         QCOMPARE(alarm->currentText(), QString("24:00:00"));
 }
 
@@ -349,8 +351,10 @@ void TestFormMainStartup::itemListsAreCopied()
     QCOMPARE(itemsOf(form.ui->ComboBoxVTX2Interval), itemsOf(form.ui->ComboBoxVTX1Interval));
     QCOMPARE(form.Commands->Page().ComboBoxTIInterval->count(), 26);
     QCOMPARE(form.Commands->Page().ComboBoxTIAlarmInt1->count(), 19);
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt2), itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt3), itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt2),
+             itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
+    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt3),
+             itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
 }
 
 void TestFormMainStartup::commandPanelsAreClosed()

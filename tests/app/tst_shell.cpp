@@ -8,8 +8,8 @@
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
 #include "ui/TabWidget.h"
-#include "ui_FormAbout.h"
 #include "ui_CommandPage.h"
+#include "ui_FormAbout.h"
 #include "ui_FormMain.h"
 
 #include <QMenu>

@@ -854,7 +854,8 @@ void TestCommandEditor::panelValuesReachTheEntry_data()
     QTest::addColumn<QString>("lines");
 
     QTest::addRow("configuration file trimmed")
-        << "ExpanderCfg" << PanelSetter([](Ui::CommandPage &ui) { ui.EditCfg->setText(" a&b.bin "); })
+        << "ExpanderCfg"
+        << PanelSetter([](Ui::CommandPage &ui) { ui.EditCfg->setText(" a&b.bin "); })
         << Lines({"  <UpdateConfiguration configurationFile=\"a&b.bin\" ackId=\"#\" />"});
     QTest::addRow("sampling with averaging")
         << "ExpanderMIntSInt" << PanelSetter([](Ui::CommandPage &ui) {

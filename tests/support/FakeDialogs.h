@@ -27,14 +27,8 @@ public:
     {
         messages.push_back({kind, text, button});
     }
-    QString openFileName(QWidget *, const FileRequest &request) override
-    {
-        return answer(request);
-    }
-    QString saveFileName(QWidget *, const FileRequest &request) override
-    {
-        return answer(request);
-    }
+    QString openFileName(QWidget *, const FileRequest &request) override { return answer(request); }
+    QString saveFileName(QWidget *, const FileRequest &request) override { return answer(request); }
 
     std::vector<Shown> messages;
     std::vector<FileRequest> fileRequests;
