@@ -1,19 +1,15 @@
 #include "setup/SetupApply.h"
 
+#include "estimators/ServerTypes.h"
+
 #include <array>
 
 namespace {
 
-// Items of the server type lists: "HTTP", "FTP", "HTTPS", "MQTT", "MQTTS", "FTPS".
-constexpr int Http = 0;
-constexpr int Ftp = 1;
-constexpr int Https = 2;
-constexpr int Mqtt = 3;
-constexpr int Mqtts = 4;
-constexpr int Ftps = 5;
 // By the logger's code 0 to 8.
-constexpr std::array<int, 9> ServerTypeOfCode = {Http, Ftp,  Ftp,   Https, Http,
-                                                 Http, Mqtt, Mqtts, Ftps};
+constexpr std::array<int, 9> ServerTypeOfCode = {
+    ServerType::Http, ServerType::Ftp,  ServerType::Ftp,   ServerType::Https, ServerType::Http,
+    ServerType::Http, ServerType::Mqtt, ServerType::Mqtts, ServerType::Ftps};
 
 // Known data format codes; the item is the code less 4, the lowest code
 // giving the last item.
@@ -38,7 +34,7 @@ int ServerTypeOfInstance(const SetupModel &model, int instance)
 {
     // Instance 0 is no server; it shows the first type, like every unknown code.
     if (!OneBasedArray<std::int32_t, ServerInstanceCount>::contains(instance))
-        return Http;
+        return ServerType::Http;
     return ServerTypeIndex(model.ServerInstTypes[instance]);
 }
 
@@ -47,7 +43,7 @@ int ServerTypeOfInstance(const SetupModel &model, int instance)
 int ServerTypeIndex(int code)
 {
     if (!Within(code, 0, static_cast<int>(ServerTypeOfCode.size()) - 1))
-        return Http;
+        return ServerType::Http;
     return ServerTypeOfCode[static_cast<std::size_t>(code)];
 }
 

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "tests/support/TestText.h"
+
 #include <QtTest>
 
 #include <fstream>
@@ -8,17 +10,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
-
-std::string ReadFileBytes(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 QStringList Entries(const fs::path &folder)
 {

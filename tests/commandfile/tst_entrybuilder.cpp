@@ -2,25 +2,13 @@
 #include "commandfile/EntryBuilder.h"
 #include "commandfile/ListText.h"
 
+#include "tests/support/TestText.h"
+
 #include <QtTest>
 
 Q_DECLARE_METATYPE(PanelInput)
 
 namespace {
-
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
-
-// Lines given without their ends; every one gets CR LF.
-QByteArray Lines(std::initializer_list<const char *> lines)
-{
-    QByteArray text;
-    for (const char *line : lines)
-        text += QByteArray(line) + "\r\n";
-    return text;
-}
 
 constexpr int FirstAckId = 20001;
 constexpr int MillisecondsPerSecond = 1000;

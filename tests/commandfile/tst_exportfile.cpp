@@ -1,15 +1,8 @@
 #include "commandfile/ExportFile.h"
 
+#include "tests/support/TestText.h"
+
 #include <QtTest>
-
-namespace {
-
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
-
-} // namespace
 
 class TestExportFile : public QObject
 {

@@ -1,21 +1,10 @@
 #include "commandfile/ListText.h"
 
+#include "tests/support/TestText.h"
+
 #include <QtTest>
 
 namespace {
-
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
-
-QByteArray Lines(std::initializer_list<const char *> lines)
-{
-    QByteArray text;
-    for (const char *line : lines)
-        text += QByteArray(line) + "\r\n";
-    return text;
-}
 
 // Stand-ins for built entries: the list never looks inside them.
 const std::string CommandA = " <A />\r\n";

@@ -2,14 +2,11 @@
 #include "commandfile/AckId.h"
 #include "commandfile/Normalizers.h"
 
+#include "tests/support/TestText.h"
+
 #include <QtTest>
 
 namespace {
-
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
 
 // Upper-casing as a locale does it, where one letter may become two.
 std::string LocaleLikeUpperCase(const std::string &text)

@@ -1,4 +1,6 @@
 #include "setup/SetupApply.h"
+
+#include "estimators/ServerTypes.h"
 #include "tests/setup/SetupModelText.h"
 
 #include <QtTest>
@@ -10,14 +12,6 @@ using ModelChange = std::function<void(SetupModel &)>;
 Q_DECLARE_METATYPE(ModelChange)
 
 namespace {
-
-// Items of the server type lists.
-constexpr int Http = 0;
-constexpr int Ftp = 1;
-constexpr int Https = 2;
-constexpr int Mqtt = 3;
-constexpr int Mqtts = 4;
-constexpr int Ftps = 5;
 
 // A model as a read leaves it, with the server types that the reset leaves
 // unknown already derived: the instance numbers are all 0.
@@ -32,7 +26,7 @@ SetupModel CorrectedReadModel()
 {
     SetupModel model = ReadModel();
     for (TransRec &tx : model.Transmissions)
-        tx.Server1Type = tx.Server2Type = Http;
+        tx.Server1Type = tx.Server2Type = ServerType::Http;
     return model;
 }
 
@@ -70,13 +64,15 @@ void TestSetupApply::serverTypeIndex_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("item");
 
-    const int items[] = {Http, Ftp, Ftp, Https, Http, Http, Mqtt, Mqtts, Ftps};
-    QTest::addRow("-1") << -1 << Http;
+    const int items[] = {ServerType::Http,  ServerType::Ftp,   ServerType::Ftp,
+                         ServerType::Https, ServerType::Http,  ServerType::Http,
+                         ServerType::Mqtt,  ServerType::Mqtts, ServerType::Ftps};
+    QTest::addRow("-1") << -1 << ServerType::Http;
     for (int code = 0; code <= 8; ++code)
         QTest::addRow("%d", code) << code << items[code];
-    QTest::addRow("9") << 9 << Http;
-    QTest::addRow("smallest") << INT_MIN << Http;
-    QTest::addRow("largest") << INT_MAX << Http;
+    QTest::addRow("9") << 9 << ServerType::Http;
+    QTest::addRow("smallest") << INT_MIN << ServerType::Http;
+    QTest::addRow("largest") << INT_MAX << ServerType::Http;
 }
 
 void TestSetupApply::serverTypeIndex()
@@ -200,12 +196,12 @@ void TestSetupApply::correctSetup_data()
         FourInstances(m);
         m.Transmissions[1].Server1Inst = 2;
         m.Transmissions[1].Server2Inst = 4;
-        m.Transmissions[1].Server1Type = Https;
-        m.Transmissions[1].Server2Type = Mqtt;
+        m.Transmissions[1].Server1Type = ServerType::Https;
+        m.Transmissions[1].Server2Type = ServerType::Mqtt;
         m.Transmissions[2].Server1Inst = 1;
         m.Transmissions[2].Server2Inst = 3;
-        m.Transmissions[2].Server1Type = Ftp;
-        m.Transmissions[2].Server2Type = Http; // instance 3 has an unknown code
+        m.Transmissions[2].Server1Type = ServerType::Ftp;
+        m.Transmissions[2].Server2Type = ServerType::Http; // instance 3 has an unknown code
     });
     const ModelChange allMqtt = [](SetupModel &m) {
         for (std::int32_t &type : m.ServerInstTypes)
