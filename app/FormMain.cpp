@@ -46,6 +46,9 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
                               Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::FormMain>()), environment_(std::move(environment))
 {
+    // The pictures are compiled into the toolbox library; naming them here
+    // keeps the linker from leaving them out.
+    Q_INIT_RESOURCE(pictures);
     ui->setupUi(this);
     ApplyLook(this);
     setFixedSize(size());

@@ -3,6 +3,14 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+#include <algorithm>
+
+namespace {
+
+constexpr int CaptionMargin = 12;
+
+} // namespace
+
 TabBar::TabBar(QWidget *parent) : QTabBar(parent)
 {
     setElideMode(Qt::ElideNone);
@@ -21,7 +29,8 @@ void TabBar::setTabFont(int index, const QFont &font)
     while (fonts_.size() <= index)
         fonts_.append(this->font());
     fonts_[index] = font;
-    update();
+    // Setting the caption again makes the bar measure its tabs anew.
+    setTabText(index, tabText(index));
 }
 
 QFont TabBar::tabFont(int index) const
@@ -29,9 +38,13 @@ QFont TabBar::tabFont(int index) const
     return index >= 0 && index < fonts_.size() ? fonts_[index] : font();
 }
 
+// The fixed size, made wider where a caption in its font would not fit.
 QSize TabBar::tabSizeHint(int index) const
 {
-    return tabSize_.isValid() ? tabSize_ : QTabBar::tabSizeHint(index);
+    if (!tabSize_.isValid())
+        return QTabBar::tabSizeHint(index);
+    const int caption = QFontMetrics(tabFont(index)).horizontalAdvance(tabText(index));
+    return {std::max(tabSize_.width(), caption + 2 * CaptionMargin), tabSize_.height()};
 }
 
 QSize TabBar::minimumTabSizeHint(int index) const

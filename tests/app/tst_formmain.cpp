@@ -287,6 +287,9 @@ void TestFormMainStartup::windowShape()
     QCOMPARE(form.ui->RectangleHeader->geometry(), QRect(0, 0, 1088, 46));
     QCOMPARE(form.ui->TabControlMain->geometry(), QRect(0, 46, 1088, 704));
     QCOMPARE(form.ExePath, platform.folder.path() + '/');
+    QCOMPARE(form.ui->ImageMenu->pixmap().size(), QSize(31, 32));
+    QCOMPARE(form.ui->ImageImportSetup->pixmap().size(), QSize(24, 28));
+    QVERIFY(!form.windowIcon().isNull());
 }
 
 void TestFormMainStartup::startupIntervals()
