@@ -1,0 +1,24 @@
+#include "app/Application.h"
+
+#include <QMessageBox>
+
+#include <exception>
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    ReportError = [](const QString &description) {
+        QMessageBox::critical(nullptr, applicationDisplayName(), description);
+    };
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &failure) {
+        ReportError(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        ReportError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
