@@ -4,6 +4,7 @@
 #include "ui/Expander.h"
 #include "ui_FormMain.h"
 
+#include <QHash>
 #include <QMenu>
 #include <QSignalBlocker>
 
@@ -33,13 +34,18 @@ void ReplaceItems(QComboBox *combo, const std::array<ItemText, N> &items, bool e
 
 void TFormMain::ApplyLanguage(bool english, const QWidget *within)
 {
+    // One walk over the controls rather than a search per row.
     const QObject *root = within ? static_cast<const QObject *>(within) : this;
+    QHash<QString, QObject *> controls;
+    for (QObject *object : root->findChildren<QObject *>())
+        controls.insert(object->objectName(), object);
+
     for (const LanguageText &row : LanguageTexts) {
         if (row.ChannelName && !ChangeChannelNames)
             continue;
         // Controls made on first use (the command page, the main menu) get
         // their texts when they are made.
-        QObject *control = root->findChild<QObject *>(QLatin1String(row.Control));
+        QObject *control = controls.value(QLatin1String(row.Control));
         if (!control)
             continue;
         if (row.Kind == TextKind::Items) {

@@ -72,10 +72,7 @@ void UseCommandListFont(QPlainTextEdit *list)
 
 void ApplyLook(QWidget *window)
 {
-    QIcon icon;
-    for (const char *name : {"program-16.png", "program-32.png", "program-64.png"})
-        icon.addPixmap(Picture(name));
-    window->setWindowIcon(icon);
+    window->setWindowIcon(QIcon(Picture("program-32.png")));
     if (auto *menu = Child<QLabel>(window, "ImageMenu"))
         menu->setPixmap(Picture("menu-31.png"));
     if (auto *import = Child<QLabel>(window, "ImageImportSetup"))

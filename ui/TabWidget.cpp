@@ -38,13 +38,25 @@ QFont TabBar::tabFont(int index) const
     return index >= 0 && index < fonts_.size() ? fonts_[index] : font();
 }
 
+// Measured once per caption and font: the bar asks for the sizes often.
+int TabBar::captionWidth(int index) const
+{
+    if (captions_.size() <= index)
+        captions_.resize(index + 1);
+    Caption &caption = captions_[index];
+    const QString text = tabText(index);
+    const QFont font = tabFont(index);
+    if (!caption.measured || caption.text != text || caption.font != font)
+        caption = {text, font, QFontMetrics(font).horizontalAdvance(text), true};
+    return caption.width;
+}
+
 // The fixed size, made wider where a caption in its font would not fit.
 QSize TabBar::tabSizeHint(int index) const
 {
     if (!tabSize_.isValid())
         return QTabBar::tabSizeHint(index);
-    const int caption = QFontMetrics(tabFont(index)).horizontalAdvance(tabText(index));
-    return {std::max(tabSize_.width(), caption + 2 * CaptionMargin), tabSize_.height()};
+    return {std::max(tabSize_.width(), captionWidth(index) + 2 * CaptionMargin), tabSize_.height()};
 }
 
 QSize TabBar::minimumTabSizeHint(int index) const

@@ -23,8 +23,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct Caption
+    {
+        QString text;
+        QFont font;
+        int width = 0;
+        bool measured = false;
+    };
+    int captionWidth(int index) const;
+
     QSize tabSize_;
     QList<QFont> fonts_;
+    mutable QList<Caption> captions_;
 };
 
 // A tab control using that tab bar.
