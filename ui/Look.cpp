@@ -1,5 +1,9 @@
 #include "ui/Look.h"
 
+#include "pictures/import_picture.h"
+#include "pictures/menu_picture.h"
+#include "pictures/program_picture.h"
+
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -50,6 +54,11 @@ QPixmap Picture(const char *name)
     return QPixmap(QStringLiteral(":/icons/") + QLatin1String(name), "PNG");
 }
 
+QPixmap CompiledPicture(const unsigned char *pixels, int width, int height)
+{
+    return QPixmap::fromImage(QImage(pixels, width, height, QImage::Format_ARGB32_Premultiplied));
+}
+
 template <typename T> T *Child(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QLatin1String(name));
@@ -72,11 +81,14 @@ void UseCommandListFont(QPlainTextEdit *list)
 
 void ApplyLook(QWidget *window)
 {
-    window->setWindowIcon(QIcon(Picture("program-32.png")));
+    window->setWindowIcon(QIcon(
+        CompiledPicture(program_picture_pixels, program_picture_width, program_picture_height)));
     if (auto *menu = Child<QLabel>(window, "ImageMenu"))
-        menu->setPixmap(Picture("menu-31.png"));
+        menu->setPixmap(
+            CompiledPicture(menu_picture_pixels, menu_picture_width, menu_picture_height));
     if (auto *import = Child<QLabel>(window, "ImageImportSetup"))
-        import->setPixmap(Picture("import-24.png"));
+        import->setPixmap(
+            CompiledPicture(import_picture_pixels, import_picture_width, import_picture_height));
     if (auto *header = Child<QWidget>(window, "RectangleHeader"))
         Fill(header, HeaderColor);
     if (auto *title = Child<QLabel>(window, "LabelHeader")) {
