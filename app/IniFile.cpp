@@ -131,16 +131,18 @@ IniFile IniFile::Parse(const std::string &bytes)
         ini.hasBom_ = true;
         pos = sizeof Utf8Bom - 1;
     }
+    // CR LF, LF and a lone CR (old Mac files, or CR CR LF from a doubled
+    // conversion) each end a line.
     while (pos < bytes.size()) {
-        const auto newline = bytes.find('\n', pos);
-        if (newline == std::string::npos) {
+        const auto textEnd = bytes.find_first_of(LineBreaks, pos);
+        if (textEnd == std::string::npos) {
             ini.lines_.push_back({bytes.substr(pos), ""});
             break;
         }
-        const bool crlf = newline > pos && bytes[newline - 1] == '\r';
-        const auto textEnd = crlf ? newline - 1 : newline;
-        ini.lines_.push_back({bytes.substr(pos, textEnd - pos), crlf ? "\r\n" : "\n"});
-        pos = newline + 1;
+        const bool crlf = bytes.compare(textEnd, 2, "\r\n") == 0;
+        const std::size_t endLength = crlf ? 2 : 1;
+        ini.lines_.push_back({bytes.substr(pos, textEnd - pos), bytes.substr(textEnd, endLength)});
+        pos = textEnd + endLength;
     }
     return ini;
 }

@@ -9,7 +9,8 @@
 // sections and keys, comments, blank lines, their order and line ends) is
 // written back byte for byte. Names of sections and keys match without regard
 // to ASCII case; the section named "" has the header line "[]". Keys above the
-// first header belong to no section. Text is UTF-8 and kept as bytes.
+// first header belong to no section. Text is UTF-8 and kept as bytes; CR LF,
+// LF and a lone CR each end a line.
 class IniFile
 {
 public:
@@ -38,7 +39,7 @@ private:
     struct Line
     {
         std::string Text;
-        std::string End; // "\r\n", "\n", or "" for a last line without one
+        std::string End; // "\r\n", "\n", "\r", or "" for a last line without one
     };
 
     struct Place

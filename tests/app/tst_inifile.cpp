@@ -55,6 +55,8 @@ private slots:
     void read();
     void readInteger_data();
     void readInteger();
+    void readWhateverTheLineEnds_data();
+    void readWhateverTheLineEnds();
     void write_data();
     void write();
     void valueSurvivesWriteAndRead_data();
@@ -79,6 +81,9 @@ void TestIniFile::roundTrip_data()
     QTest::addRow("no final line end") << QByteArray("[]\nA=1");
     QTest::addRow("byte order mark") << QByteArray("\xEF\xBB\xBF[]\nA=1\n");
     QTest::addRow("blank lines only") << QByteArray("\n\n  \n");
+    QTest::addRow("CR only") << QByteArray("[]\rA=1\r\r; c\r");
+    QTest::addRow("CR CR LF") << QByteArray("[]\r\r\nA=1\r\r\n");
+    QTest::addRow("CR at the very end") << QByteArray("[]\nA=1\r");
 }
 
 void TestIniFile::roundTrip()
@@ -168,6 +173,27 @@ void TestIniFile::readInteger()
     QCOMPARE(IniFile::Parse(document.toStdString()).ReadInteger("", "N", 7), expected);
 }
 
+void TestIniFile::readWhateverTheLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addRow("LF") << QByteArray("\n");
+    QTest::addRow("CR LF") << QByteArray("\r\n");
+    QTest::addRow("CR") << QByteArray("\r");
+    QTest::addRow("CR CR LF") << QByteArray("\r\r\n");
+    QTest::addRow("LF CR") << QByteArray("\n\r");
+}
+
+void TestIniFile::readWhateverTheLineEnds()
+{
+    QFETCH(QByteArray, end);
+    const QByteArray document = "[]" + end + "A=1" + end + "B= two " + end + "[X]" + end + "A=2";
+    const IniFile ini = IniFile::Parse(document.toStdString());
+    QCOMPARE(ini.ReadInteger("", "A", -1), 1);
+    QCOMPARE(Bytes(ini.ReadString("", "B", "?")), QByteArray("two"));
+    QCOMPARE(ini.ReadInteger("X", "A", -1), 2);
+    QCOMPARE(Bytes(ini.Serialize()), document);
+}
+
 void TestIniFile::write_data()
 {
     QTest::addColumn<QByteArray>("before");
@@ -204,6 +230,11 @@ void TestIniFile::write_data()
         << QByteArray("[Other]\nB=2\n\n[]\nA=1\n");
     QTest::addRow("CR LF kept") << QByteArray("[]\r\nA=1\r\n") << QByteArray("") << QByteArray("B")
                                 << QByteArray("2") << QByteArray("[]\r\nA=1\r\nB=2\r\n");
+    QTest::addRow("CR kept") << QByteArray("[]\rA=1\r") << QByteArray("") << QByteArray("A")
+                             << QByteArray("2") << QByteArray("[]\rA=2\r");
+    QTest::addRow("CR for a new key")
+        << QByteArray("[]\rA=1\r") << QByteArray("") << QByteArray("B") << QByteArray("2")
+        << QByteArray("[]\rA=1\rB=2\r");
     QTest::addRow("CR LF for a new section")
         << QByteArray("[Other]\r\nB=2") << QByteArray("") << QByteArray("A") << QByteArray("1")
         << QByteArray("[Other]\r\nB=2\r\n\r\n[]\r\nA=1\r\n");

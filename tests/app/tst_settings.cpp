@@ -70,6 +70,14 @@ void TestSettings::read_data()
     QTest::addRow("folders") << QByteArray("[]\nImportDir=/home/Łukasz/データ\nExportDir=C:\\out\n")
                              << true << 0 << QByteArray("/home/Łukasz/データ")
                              << QByteArray("C:\\out");
+    const auto lineEnds = [](const char *name, const QByteArray &end) {
+        QTest::addRow("%s line ends", name)
+            << "[]" + end + "Language=0" + end + "TabItem=1" + end + "ImportDir=/in" + end +
+                   "ExportDir=/out" + end
+            << false << 1 << QByteArray("/in") << QByteArray("/out");
+    };
+    lineEnds("CR", "\r");
+    lineEnds("CR CR LF", "\r\r\n");
     QTest::addRow("keys of another section ignored")
         << QByteArray("[Other]\nLanguage=0\nTabItem=1\nImportDir=/x\n") << true << 0 << QByteArray()
         << QByteArray();
@@ -119,6 +127,14 @@ void TestSettings::readThenWrite_data()
     QTest::addRow("CR LF kept")
         << QByteArray("[]\r\nLanguage=0\r\n")
         << QByteArray("[]\r\nLanguage=0\r\nTabItem=0\r\nImportDir=\r\nExportDir=\r\n");
+    const QByteArray crOnly("[]\rLanguage=0\rTabItem=1\rImportDir=/in\rExportDir=/out\r");
+    QTest::addRow("CR only kept") << crOnly << crOnly;
+    const QByteArray crCrLf("; note\r\r\n[]\r\r\nLanguage=0\r\r\nTabItem=1\r\r\n"
+                            "ImportDir=/in\r\r\nExportDir=/out\r\r\n");
+    QTest::addRow("CR CR LF kept") << crCrLf << crCrLf;
+    QTest::addRow("CR only, missing keys added with CR")
+        << QByteArray("[]\rImportDir=/in\r")
+        << QByteArray("[]\rImportDir=/in\rLanguage=1\rTabItem=0\rExportDir=\r");
 }
 
 void TestSettings::readThenWrite()
