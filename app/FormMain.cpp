@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -35,6 +36,22 @@ constexpr int Hourly = 3600;
 constexpr int Daily = 86400;
 constexpr std::array<int, EstimatorRowCount> DefaultIntervalSeconds = {
     Hourly, Hourly, Daily, Daily, Daily, Hourly, Hourly, Hourly};
+
+// The settings file's failure in the user's language.
+QString Described(const FileError &error, bool german)
+{
+    const QString path = QFile::decodeName(QByteArray::fromStdString(error.Path.string()));
+    const QString reason = QString::fromLocal8Bit(error.Reason.c_str());
+    switch (error.What) {
+    case FileError::Kind::NotRead:
+        return QString::fromUtf8(FileNotRead.In(german)).arg(path, reason);
+    case FileError::Kind::NotWritten:
+        return QString::fromUtf8(FileNotWritten.In(german)).arg(path, reason);
+    case FileError::Kind::NotAFile:
+        return QString::fromUtf8(NotARegularFile.In(german)).arg(path);
+    }
+    return path;
+}
 
 } // namespace
 
@@ -140,7 +157,7 @@ void TFormMain::SetDefaultIntervals()
 void TFormMain::ReadSettings()
 {
     SettingsPath = QDir(environment_.SettingsFolder).filePath(QLatin1String(SettingsFileName));
-    const Settings settings = LoadSettings(SettingsPath.toStdString());
+    const Settings settings = LoadSettings(QFile::encodeName(SettingsPath).toStdString());
     ChangeChannelNames = true;
     LanguageEN = settings.LanguageEN;
     LastTabItem = settings.LastTabItem;
@@ -179,12 +196,12 @@ void TFormMain::dropEvent(QDropEvent *event)
 void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);
-    std::string error;
-    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir}, SettingsPath.toStdString(),
-                      error))
+    FileError error;
+    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir},
+                      QFile::encodeName(SettingsPath).toStdString(), error))
         Boxes().showMessage(
             this, Dialogs::Kind::Error,
-            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN)).arg(QString::fromStdString(error)));
+            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN)).arg(Described(error, !LanguageEN)));
 }
 
 void TFormMain::FormDestroy()

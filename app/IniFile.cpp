@@ -103,11 +103,6 @@ std::string ErrnoText()
     return errno != 0 ? std::generic_category().message(errno) : std::string("unknown failure");
 }
 
-std::string FileError(const char *what, const fs::path &path, const std::string &reason)
-{
-    return std::string("Cannot ") + what + " the file \"" + path.u8string() + "\": " + reason;
-}
-
 fs::path TempPathBeside(const fs::path &target)
 {
     std::random_device random;
@@ -257,7 +252,7 @@ void IniFile::InsertLine(std::size_t at, const std::string &text)
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{text, end});
 }
 
-bool LoadIniFile(const fs::path &path, IniFile &ini, std::string &error)
+bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 {
     ini = IniFile();
     std::error_code code;
@@ -265,25 +260,25 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, std::string &error)
     if (status.type() == fs::file_type::not_found)
         return true;
     if (code) {
-        error = FileError("read", path, code.message());
+        error = {FileError::Kind::NotRead, path, code.message()};
         return false;
     }
     if (!fs::is_regular_file(status)) {
-        error = FileError("read", path, "it is not a regular file");
+        error = {FileError::Kind::NotAFile, path, ""};
         return false;
     }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad()) {
-        error = FileError("read", path, ErrnoText());
+        error = {FileError::Kind::NotRead, path, ErrnoText()};
         return false;
     }
     ini = IniFile::Parse(bytes);
     return true;
 }
 
-bool SaveIniFile(const IniFile &ini, const fs::path &path, std::string &error)
+bool SaveIniFile(const IniFile &ini, const fs::path &path, FileError &error)
 {
     std::error_code code;
     fs::path target = path;
@@ -296,7 +291,7 @@ bool SaveIniFile(const IniFile &ini, const fs::path &path, std::string &error)
     const auto fail = [&](const std::string &reason) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        error = FileError("write", path, reason);
+        error = {FileError::Kind::NotWritten, path, reason};
         return false;
     };
 

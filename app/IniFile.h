@@ -56,11 +56,26 @@ private:
     std::vector<Line> lines_;
 };
 
+// What kept a file from being read or written. The window words it in the
+// user's language.
+struct FileError
+{
+    enum class Kind
+    {
+        NotRead,    // Reason gives the system's description
+        NotWritten, // likewise
+        NotAFile,   // a folder or a device stands in the file's place
+    };
+    Kind What = Kind::NotRead;
+    std::filesystem::path Path;
+    std::string Reason;
+};
+
 // Reads the file; a missing file is an empty document. A file that exists but
-// cannot be read gives false with a message naming it, and an empty document.
-bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, std::string &error);
+// cannot be read gives false with the failure, and an empty document.
+bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, FileError &error);
 
 // Writes the document to a new file in the same folder and renames it over the
 // old one (through a symbolic link to its target), so that a failure leaves the
-// old file as it was. On failure returns false with a message naming the file.
-bool SaveIniFile(const IniFile &ini, const std::filesystem::path &path, std::string &error);
+// old file as it was. On failure returns false with the failure.
+bool SaveIniFile(const IniFile &ini, const std::filesystem::path &path, FileError &error);

@@ -50,10 +50,18 @@ struct Message
     const char *In(bool german) const { return german ? German : English; }
 };
 
-// Ours: closing could not keep the settings; "%1" names the file and the reason.
+// Ours: closing could not keep the settings; "%1" is one of the file failures below.
 inline constexpr Message SettingsNotSaved = {
     "The settings could not be saved.\r\n%1",
     "Die Einstellungen konnten nicht gespeichert werden.\r\n%1"};
+
+// Ours: file failures; "%1" is the file, "%2" the system's reason.
+inline constexpr Message FileNotRead = {"The file \"%1\" could not be read: %2",
+                                        "Die Datei \"%1\" konnte nicht gelesen werden: %2"};
+inline constexpr Message FileNotWritten = {"The file \"%1\" could not be written: %2",
+                                           "Die Datei \"%1\" konnte nicht geschrieben werden: %2"};
+inline constexpr Message NotARegularFile = {"\"%1\" is not a regular file.",
+                                            "\"%1\" ist keine reguläre Datei."};
 
 // The row of a control, or nullptr.
 const LanguageText *FindLanguageText(const char *control);

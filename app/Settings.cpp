@@ -47,12 +47,12 @@ void WriteSettings(const Settings &settings, IniFile &ini)
 Settings LoadSettings(const std::filesystem::path &path)
 {
     IniFile ini;
-    std::string ignored;
+    FileError ignored;
     LoadIniFile(path, ini, ignored);
     return ReadSettings(ini);
 }
 
-bool SaveSettings(const Settings &settings, const std::filesystem::path &path, std::string &error)
+bool SaveSettings(const Settings &settings, const std::filesystem::path &path, FileError &error)
 {
     IniFile ini;
     if (!LoadIniFile(path, ini, error))

@@ -29,5 +29,5 @@ Settings LoadSettings(const std::filesystem::path &path);
 
 // Reads the file as it is now, writes the four keys into it and saves it safely.
 // An existing file that cannot be read is left alone. On failure returns false
-// with a message naming the file.
-bool SaveSettings(const Settings &settings, const std::filesystem::path &path, std::string &error);
+// with the failure.
+bool SaveSettings(const Settings &settings, const std::filesystem::path &path, FileError &error);

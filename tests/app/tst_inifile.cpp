@@ -328,9 +328,9 @@ void TestIniFile::loadMissingFile()
 {
     QTemporaryDir dir;
     IniFile ini = IniFile::Parse("[]\nA=1\n");
-    std::string error;
+    FileError error;
     QVERIFY(LoadIniFile(fs::path(dir.path().toStdString()) / "none.ini", ini, error));
-    QVERIFY(error.empty());
+    QVERIFY(error.Path.empty());
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
 }
 
@@ -342,9 +342,9 @@ void TestIniFile::saveAndLoad()
     const fs::path path = folder / "a.ini";
     WriteFileBytes(path, "old content that is longer than the new one\n");
     const IniFile ini = IniFile::Parse(Fixture);
-    std::string error;
+    FileError error;
     QVERIFY(SaveIniFile(ini, path, error));
-    QVERIFY(error.empty());
+    QVERIFY(error.Path.empty());
     QCOMPARE(Bytes(ReadFileBytes(path)), QByteArray(Fixture));
     QCOMPARE(Entries(folder), QStringList{"a.ini"});
     IniFile loaded;
@@ -368,9 +368,11 @@ void TestIniFile::saveFailureLeavesNothingBehind()
     if (folderInPlace)
         fs::create_directory(path);
     const QStringList entriesBefore = Entries(root);
-    std::string error;
+    FileError error;
     QVERIFY(!SaveIniFile(IniFile::Parse("[]\nA=1\n"), path, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(error.What, FileError::Kind::NotWritten);
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
+    QVERIFY(!error.Reason.empty());
     QCOMPARE(Entries(root), entriesBefore);
     if (folderInPlace)
         QVERIFY(fs::is_directory(path) && fs::is_empty(path));
@@ -382,9 +384,10 @@ void TestIniFile::loadFailureNamesFile()
     const fs::path path = fs::path(dir.path().toStdString()) / "a.ini";
     fs::create_directory(path);
     IniFile ini = IniFile::Parse("[]\nA=1\n");
-    std::string error;
+    FileError error;
     QVERIFY(!LoadIniFile(path, ini, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(error.What, FileError::Kind::NotAFile);
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
 }
 
@@ -394,7 +397,7 @@ void TestIniFile::saveThroughSymbolicLink()
     const fs::path root(dir.path().toStdString());
     WriteFileBytes(root / "real.ini", "[]\nA=1\n");
     fs::create_symlink("real.ini", root / "link.ini");
-    std::string error;
+    FileError error;
     QVERIFY(SaveIniFile(IniFile::Parse("[]\nA=2\n"), root / "link.ini", error));
     QVERIFY(fs::is_symlink(root / "link.ini"));
     QCOMPARE(Bytes(ReadFileBytes(root / "real.ini")), QByteArray("[]\nA=2\n"));

@@ -187,7 +187,7 @@ void TestSettings::noFile()
     QCOMPARE(settings.LastTabItem, 0);
     QVERIFY(settings.ImportDir.empty());
     QVERIFY(settings.ExportDir.empty());
-    std::string error;
+    FileError error;
     QVERIFY(SaveSettings(settings, path, error));
     QCOMPARE(Bytes(ReadFileBytes(path)), QByteArray(NewFile));
 }
@@ -201,7 +201,7 @@ void TestSettings::foldersSurviveSaveAndLoad()
     settings.LastTabItem = 1;
     settings.ImportDir = "/home/Łukasz/データ";
     settings.ExportDir = " C:\\Users\\Zoë\\Ausgabe ";
-    std::string error;
+    FileError error;
     QVERIFY(SaveSettings(settings, path, error));
     const Settings loaded = LoadSettings(path);
     QCOMPARE(loaded.LanguageEN, false);
@@ -225,9 +225,9 @@ void TestSettings::unwritablePath()
     const fs::path path = (folderInPlace ? root : root / "missing") / SettingsFileName;
     if (folderInPlace)
         fs::create_directory(path);
-    std::string error;
+    FileError error;
     QVERIFY(!SaveSettings(Settings(), path, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Entries(root), folderInPlace ? QStringList{SettingsFileName} : QStringList());
     if (folderInPlace)
         QVERIFY(fs::is_empty(path));

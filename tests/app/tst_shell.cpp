@@ -439,15 +439,19 @@ void TestShell::unwritableSettingsFile_data()
 {
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("message");
-    QTest::addRow("English") << false << QString("The settings could not be saved.");
+    QTest::addColumn<QString>("detail"); // "%1" is the file
+    QTest::addRow("English") << false << QString("The settings could not be saved.")
+                             << QString("\"%1\" is not a regular file.");
     QTest::addRow("German") << true
-                            << QString("Die Einstellungen konnten nicht gespeichert werden.");
+                            << QString("Die Einstellungen konnten nicht gespeichert werden.")
+                            << QString::fromUtf8("\"%1\" ist keine reguläre Datei.");
 }
 
 void TestShell::unwritableSettingsFile()
 {
     QFETCH(bool, german);
     QFETCH(QString, message);
+    QFETCH(QString, detail);
 
     TestPlatform platform;
     const QString path = SettingsPathIn(platform);
@@ -467,6 +471,7 @@ void TestShell::unwritableSettingsFile()
     QCOMPARE(shown.kind, Dialogs::Kind::Error);
     QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
     QVERIFY2(shown.text.contains(path), qPrintable(shown.text));
+    QVERIFY2(shown.text.endsWith(detail.arg(path)), qPrintable(shown.text));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(platform.folder.path()).entryList(QDir::Files), QStringList());
 }
