@@ -1,12 +1,12 @@
 #include "app/IniFile.h"
 
+#include "app/AtomicFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -101,19 +101,6 @@ bool ValidKey(const std::string &key)
 std::string ErrnoText()
 {
     return errno != 0 ? std::generic_category().message(errno) : std::string("unknown failure");
-}
-
-fs::path TempPathBeside(const fs::path &target)
-{
-    std::random_device random;
-    fs::path temp;
-    do {
-        std::ostringstream suffix;
-        suffix << ".tmp" << std::hex << random();
-        temp = target;
-        temp += suffix.str();
-    } while (fs::exists(temp));
-    return temp;
 }
 
 } // namespace
@@ -280,36 +267,9 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 
 bool SaveIniFile(const IniFile &ini, const fs::path &path, FileError &error)
 {
-    std::error_code code;
-    fs::path target = path;
-    if (fs::is_symlink(path, code)) {
-        const fs::path real = fs::canonical(path, code);
-        if (!code)
-            target = real;
-    }
-    const fs::path temp = TempPathBeside(target);
-    const auto fail = [&](const std::string &reason) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        error = {FileError::Kind::NotWritten, path, reason};
+    if (const std::error_code code = WriteFileAtomically(path, ini.Serialize())) {
+        error = {FileError::Kind::NotWritten, path, code.message()};
         return false;
-    };
-
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        return fail(ErrnoText());
-    const std::string bytes = ini.Serialize();
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out.fail())
-        return fail(ErrnoText());
-
-    const fs::file_status old = fs::status(target, code);
-    if (!code && fs::is_regular_file(old))
-        fs::permissions(temp, old.permissions(), code);
-    fs::rename(temp, target, code);
-    if (code)
-        return fail(code.message());
+    }
     return true;
 }

@@ -75,7 +75,6 @@ struct FileError
 // cannot be read gives false with the failure, and an empty document.
 bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, FileError &error);
 
-// Writes the document to a new file in the same folder and renames it over the
-// old one (through a symbolic link to its target), so that a failure leaves the
-// old file as it was. On failure returns false with the failure.
+// Writes the document safely (WriteFileAtomically), so that a failure leaves
+// the old file as it was. On failure returns false with the failure.
 bool SaveIniFile(const IniFile &ini, const std::filesystem::path &path, FileError &error);

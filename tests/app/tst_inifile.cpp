@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 
+#include "tests/support/Confined.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -23,6 +24,15 @@ QStringList Entries(const fs::path &folder)
         names << QString::fromStdString(entry.path().filename().string());
     names.sort();
     return names;
+}
+
+// Every file of the folder with its content, one a line.
+std::string FolderContent(const fs::path &folder)
+{
+    std::string content;
+    for (const QString &name : Entries(folder))
+        content += name.toStdString() + ": " + ReadFileBytes(folder / name.toStdString()) + "\n";
+    return content;
 }
 
 // Sections, comments, odd lines and a key above the first header.
@@ -67,6 +77,8 @@ private slots:
     void saveAndLoad();
     void saveFailureLeavesNothingBehind_data();
     void saveFailureLeavesNothingBehind();
+    void unfinishedSaveKeepsTheOldFile_data();
+    void unfinishedSaveKeepsTheOldFile();
     void loadFailureNamesFile();
     void saveThroughSymbolicLink();
 };
@@ -376,6 +388,47 @@ void TestIniFile::saveFailureLeavesNothingBehind()
     QCOMPARE(Entries(root), entriesBefore);
     if (folderInPlace)
         QVERIFY(fs::is_directory(path) && fs::is_empty(path));
+}
+
+void TestIniFile::unfinishedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<Confinement>("confinement");
+    QTest::addColumn<int>("reason"); // errno
+    QTest::addColumn<QByteArray>("old");
+    QTest::addRow("disk full, no old file") << Confinement::FullDisk << ENOSPC << QByteArray();
+    QTest::addRow("disk full, old file")
+        << Confinement::FullDisk << ENOSPC << QByteArray("[]\nA=1\n");
+    QTest::addRow("file-size limit, no old file")
+        << Confinement::FileSizeLimit << EFBIG << QByteArray();
+    QTest::addRow("file-size limit, old file")
+        << Confinement::FileSizeLimit << EFBIG << QByteArray("[]\nA=1\n");
+}
+
+// The new file is larger than the room left: the old file, or none, stays.
+void TestIniFile::unfinishedSaveKeepsTheOldFile()
+{
+    QFETCH(Confinement, confinement);
+    QFETCH(int, reason);
+    QFETCH(QByteArray, old);
+    QVERIFY(sizeof Fixture > FileSizeLimitBytes);
+    QTemporaryDir dir;
+    const fs::path folder(dir.path().toStdString());
+    const fs::path path = folder / "a.ini";
+    const auto prepare = [&] {
+        if (!old.isEmpty())
+            WriteFileBytes(path, old.toStdString());
+    };
+    const ConfinedRun run = RunConfined(confinement, folder, prepare, [&] {
+        FileError error;
+        const bool saved = SaveIniFile(IniFile::Parse(Fixture), path, error);
+        return std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() + ", " +
+               error.Reason + "\n" + FolderContent(folder);
+    });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const std::string kept = old.isEmpty() ? "" : "a.ini: " + old.toStdString() + "\n";
+    QCOMPARE(Bytes(run.Output), Bytes("not saved, " + path.string() + ", " +
+                                      std::generic_category().message(reason) + "\n" + kept));
 }
 
 void TestIniFile::loadFailureNamesFile()
