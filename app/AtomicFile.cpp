@@ -64,6 +64,10 @@ std::error_code WriteFileAtomically(const fs::path &path, const std::string &byt
     }
     struct stat old = {};
     const bool replacing = stat(target.c_str(), &old) == 0;
+    // The folder may let us rename over a file that we may not write; its
+    // protection holds all the same.
+    if (replacing && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return LastError();
 
     fs::path temp;
     const int fd = CreateBeside(target, temp);

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "tests/support/Confined.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -39,6 +40,8 @@ private slots:
     void foldersSurviveSaveAndLoad();
     void unwritablePath_data();
     void unwritablePath();
+    void writeProtectedFileIsKept_data();
+    void writeProtectedFileIsKept();
 };
 
 void TestSettings::read_data()
@@ -231,6 +234,49 @@ void TestSettings::unwritablePath()
     QCOMPARE(Entries(root), folderInPlace ? QStringList{SettingsFileName} : QStringList());
     if (folderInPlace)
         QVERIFY(fs::is_empty(path));
+}
+
+void TestSettings::writeProtectedFileIsKept_data()
+{
+    QTest::addColumn<bool>("throughLink");
+    QTest::addRow("the file itself") << false;
+    QTest::addRow("through a symbolic link") << true;
+}
+
+// The folder may be written, the file may not: renaming a new file over it
+// would overrule its protection. Run as nobody, since root may write anyway.
+void TestSettings::writeProtectedFileIsKept()
+{
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    const fs::path folder(dir.path().toStdString());
+    const fs::path file = folder / (throughLink ? "kept.ini" : SettingsFileName);
+    const fs::path path = folder / SettingsFileName;
+    const std::string old = "[]\nLanguage=0\n";
+    const auto prepare = [&] {
+        fs::permissions(folder, fs::perms::all);
+        std::ofstream(file, std::ios::binary) << old;
+        fs::permissions(file,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        if (throughLink)
+            fs::create_symlink(file.filename(), path);
+    };
+    const ConfinedRun run = RunConfined(Confinement::Unprivileged, folder, prepare, [&] {
+        FileError error;
+        const bool saved = SaveSettings(Settings(), path, error);
+        std::string seen = std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() +
+                           ", " + error.Reason + "\n";
+        for (const QString &name : Entries(folder))
+            seen += name.toStdString() + "\n";
+        return seen + ReadFileBytes(path);
+    });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const std::string files =
+        std::string(SettingsFileName) + "\n" + (throughLink ? "kept.ini\n" : "");
+    QCOMPARE(Bytes(run.Output),
+             Bytes("not saved, " + path.string() + ", " + std::generic_category().message(EACCES) +
+                   "\n" + files + old));
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

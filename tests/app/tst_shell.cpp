@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
+#include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
 #include "ui/TabWidget.h"
@@ -211,6 +212,7 @@ private slots:
     void unchangedRunLeavesFileAsItWas();
     void unwritableSettingsFile_data();
     void unwritableSettingsFile();
+    void writeProtectedSettingsFile();
     void settingsBesideWritableProgram();
     void languageRoundTrip();
     void sameTextInBothLanguages_data();
@@ -474,6 +476,39 @@ void TestShell::unwritableSettingsFile()
     QVERIFY2(shown.text.endsWith(detail.arg(path)), qPrintable(shown.text));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(platform.folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// Closing as a user who may not write the file: it stays, and the user is told.
+void TestShell::writeProtectedSettingsFile()
+{
+    TestPlatform platform;
+    const QString path = SettingsPathIn(platform);
+    const QByteArray old("[]\r\nLanguage=1\r\nTabItem=1\r\n");
+    WriteFile(path, old);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(platform.folder.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                              QFile::ExeOwner | QFile::ReadOther |
+                                                              QFile::WriteOther | QFile::ExeOther));
+    TFormMain form(platform.environment());
+    form.MenuItemDEClick();
+    const ConfinedRun run = RunConfined(
+        Confinement::Unprivileged, platform.folder.path().toStdString(), [] {},
+        [&] {
+            form.close();
+            QStringList seen;
+            for (const FakeDialogs::Shown &shown : platform.boxes->messages)
+                seen << shown.text;
+            seen << QDir(platform.folder.path()).entryList(QDir::Files | QDir::Hidden)
+                 << QString::fromUtf8(ReadFile(path));
+            return seen.join(QLatin1Char('\n')).toStdString();
+        });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const QString message = QString::fromUtf8(SettingsNotSaved.German)
+                                .arg(QString::fromUtf8(FileNotWritten.German)
+                                         .arg(path, QString::fromLocal8Bit(std::strerror(EACCES))));
+    QCOMPARE(QString::fromStdString(run.Output),
+             QStringList({message, SettingsFileName, QString::fromUtf8(old)}).join('\n'));
 }
 
 void TestShell::settingsBesideWritableProgram()
