@@ -49,6 +49,8 @@ QString Described(const FileError &error, bool german)
         return QString::fromUtf8(FileNotWritten.In(german)).arg(path, reason);
     case FileError::Kind::NotAFile:
         return QString::fromUtf8(NotARegularFile.In(german)).arg(path);
+    case FileError::Kind::TooLarge:
+        return QString::fromUtf8(FileTooLarge.In(german)).arg(path).arg(IniFileSizeLimitMB);
     }
     return path;
 }
@@ -157,12 +159,24 @@ void TFormMain::SetDefaultIntervals()
 void TFormMain::ReadSettings()
 {
     SettingsPath = QDir(environment_.SettingsFolder).filePath(QLatin1String(SettingsFileName));
-    const Settings settings = LoadSettings(QFile::encodeName(SettingsPath).toStdString());
+    std::optional<FileError> error;
+    const Settings settings = LoadSettings(QFile::encodeName(SettingsPath).toStdString(), error);
     ChangeChannelNames = true;
     LanguageEN = settings.LanguageEN;
     LastTabItem = settings.LastTabItem;
     ImportDir = settings.ImportDir;
     ExportDir = settings.ExportDir;
+    // Told once the window is up. Other unreadable files have always started
+    // quietly; closing names them, as it names this one.
+    if (error && error->What == FileError::Kind::TooLarge)
+        QMetaObject::invokeMethod(
+            this,
+            [this, failure = *error] {
+                Boxes().showMessage(this, Dialogs::Kind::Warning,
+                                    QString::fromUtf8(SettingsNotRead.In(!LanguageEN))
+                                        .arg(Described(failure, !LanguageEN)));
+            },
+            Qt::QueuedConnection);
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)

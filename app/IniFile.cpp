@@ -3,10 +3,10 @@
 #include "app/AtomicFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -254,9 +254,23 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
         error = {FileError::Kind::NotAFile, path, ""};
         return false;
     }
+    const std::uintmax_t size = fs::file_size(path, code);
+    if (!code && size > IniFileSizeLimit) {
+        error = {FileError::Kind::TooLarge, path, ""};
+        return false;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    // Read in pieces up to the bound, in case the file grew since it was measured.
+    std::array<char, 65536> piece;
+    while (in.read(piece.data(), piece.size()), in.gcount() > 0) {
+        bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > IniFileSizeLimit) {
+            error = {FileError::Kind::TooLarge, path, ""};
+            return false;
+        }
+    }
     if (!in.is_open() || in.bad()) {
         error = {FileError::Kind::NotRead, path, ErrnoText()};
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -56,6 +57,11 @@ private:
     std::vector<Line> lines_;
 };
 
+// A settings file is a few hundred bytes; a file beyond this is not one, and
+// reading it would only tie up the memory.
+inline constexpr std::uintmax_t IniFileSizeLimitMB = 64;
+inline constexpr std::uintmax_t IniFileSizeLimit = IniFileSizeLimitMB * 1024 * 1024;
+
 // What kept a file from being read or written. The window words it in the
 // user's language.
 struct FileError
@@ -65,6 +71,7 @@ struct FileError
         NotRead,    // Reason gives the system's description
         NotWritten, // likewise
         NotAFile,   // a folder or a device stands in the file's place
+        TooLarge,   // beyond IniFileSizeLimit
     };
     Kind What = Kind::NotRead;
     std::filesystem::path Path;

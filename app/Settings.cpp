@@ -44,11 +44,13 @@ void WriteSettings(const Settings &settings, IniFile &ini)
     WriteFolder(ini, KeyExportDir, settings.ExportDir);
 }
 
-Settings LoadSettings(const std::filesystem::path &path)
+Settings LoadSettings(const std::filesystem::path &path, std::optional<FileError> &error)
 {
     IniFile ini;
-    FileError ignored;
-    LoadIniFile(path, ini, ignored);
+    FileError failure;
+    error.reset();
+    if (!LoadIniFile(path, ini, failure))
+        error = failure;
     return ReadSettings(ini);
 }
 

@@ -80,6 +80,8 @@ private slots:
     void unfinishedSaveKeepsTheOldFile_data();
     void unfinishedSaveKeepsTheOldFile();
     void loadFailureNamesFile();
+    void loadRefusesWhatIsTooLarge_data();
+    void loadRefusesWhatIsTooLarge();
     void saveThroughSymbolicLink();
 };
 
@@ -442,6 +444,35 @@ void TestIniFile::loadFailureNamesFile()
     QCOMPARE(error.What, FileError::Kind::NotAFile);
     QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
+}
+
+void TestIniFile::loadRefusesWhatIsTooLarge_data()
+{
+    QTest::addColumn<qulonglong>("size");
+    QTest::addColumn<bool>("read");
+    QTest::addRow("at the bound") << qulonglong(IniFileSizeLimit) << true;
+    QTest::addRow("a byte beyond the bound") << qulonglong(IniFileSizeLimit + 1) << false;
+    QTest::addRow("2 GB") << qulonglong(2) * 1024 * 1024 * 1024 << false;
+}
+
+// Made sparse, so that the test takes no room on the disk.
+void TestIniFile::loadRefusesWhatIsTooLarge()
+{
+    QFETCH(qulonglong, size);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / "a.ini";
+    WriteFileBytes(path, "[]\nA=1\n");
+    fs::resize_file(path, size);
+    IniFile ini = IniFile::Parse("[]\nB=2\n");
+    FileError error;
+    QCOMPARE(LoadIniFile(path, ini, error), read);
+    QCOMPARE(ini.ReadInteger("", "A", 0), read ? 1 : 0);
+    QCOMPARE(ini.ReadInteger("", "B", 0), 0);
+    if (!read) {
+        QCOMPARE(error.What, FileError::Kind::TooLarge);
+        QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
+    }
 }
 
 void TestIniFile::saveThroughSymbolicLink()

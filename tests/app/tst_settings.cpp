@@ -42,6 +42,7 @@ private slots:
     void unwritablePath();
     void writeProtectedFileIsKept_data();
     void writeProtectedFileIsKept();
+    void oversizedFileIsLeftAlone();
 };
 
 void TestSettings::read_data()
@@ -185,7 +186,9 @@ void TestSettings::noFile()
 {
     QTemporaryDir dir;
     const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
-    const Settings settings = LoadSettings(path);
+    std::optional<FileError> loadError;
+    const Settings settings = LoadSettings(path, loadError);
+    QVERIFY(!loadError);
     QCOMPARE(settings.LanguageEN, true);
     QCOMPARE(settings.LastTabItem, 0);
     QVERIFY(settings.ImportDir.empty());
@@ -206,7 +209,9 @@ void TestSettings::foldersSurviveSaveAndLoad()
     settings.ExportDir = " C:\\Users\\Zoë\\Ausgabe ";
     FileError error;
     QVERIFY(SaveSettings(settings, path, error));
-    const Settings loaded = LoadSettings(path);
+    std::optional<FileError> loadError;
+    const Settings loaded = LoadSettings(path, loadError);
+    QVERIFY(!loadError);
     QCOMPARE(loaded.LanguageEN, false);
     QCOMPARE(loaded.LastTabItem, 1);
     QCOMPARE(Bytes(loaded.ImportDir), Bytes(settings.ImportDir));
@@ -277,6 +282,35 @@ void TestSettings::writeProtectedFileIsKept()
     QCOMPARE(Bytes(run.Output),
              Bytes("not saved, " + path.string() + ", " + std::generic_category().message(EACCES) +
                    "\n" + files + old));
+}
+
+// A settings file far beyond any real one gives the defaults at start and is
+// not written over at close; reading it does not take memory of its size.
+void TestSettings::oversizedFileIsLeftAlone()
+{
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
+    const std::uintmax_t size = std::uintmax_t(2) << 30;
+    std::ofstream(path) << "[]\nLanguage=0\nTabItem=1\nImportDir=/in\n";
+    fs::resize_file(path, size);
+    const auto modified = fs::last_write_time(path);
+
+    std::optional<FileError> loadError;
+    const Settings settings = LoadSettings(path, loadError);
+    QVERIFY(loadError);
+    QCOMPARE(loadError->What, FileError::Kind::TooLarge);
+    QCOMPARE(Bytes(loadError->Path.string()), Bytes(path.string()));
+    QCOMPARE(settings.LanguageEN, true);
+    QCOMPARE(settings.LastTabItem, 0);
+    QVERIFY(settings.ImportDir.empty());
+
+    FileError saveError;
+    QVERIFY(!SaveSettings(settings, path, saveError));
+    QCOMPARE(saveError.What, FileError::Kind::TooLarge);
+    QCOMPARE(Bytes(saveError.Path.string()), Bytes(path.string()));
+    QCOMPARE(fs::file_size(path), size);
+    QVERIFY(fs::last_write_time(path) == modified);
+    QCOMPARE(Entries(dir.path().toStdString()), QStringList{SettingsFileName});
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

@@ -213,6 +213,8 @@ private slots:
     void unwritableSettingsFile_data();
     void unwritableSettingsFile();
     void writeProtectedSettingsFile();
+    void oversizedSettingsFile_data();
+    void oversizedSettingsFile();
     void settingsBesideWritableProgram();
     void languageRoundTrip();
     void sameTextInBothLanguages_data();
@@ -509,6 +511,48 @@ void TestShell::writeProtectedSettingsFile()
                                          .arg(path, QString::fromLocal8Bit(std::strerror(EACCES))));
     QCOMPARE(QString::fromStdString(run.Output),
              QStringList({message, SettingsFileName, QString::fromUtf8(old)}).join('\n'));
+}
+
+void TestShell::oversizedSettingsFile_data()
+{
+    QTest::addColumn<bool>("germanAtClose");
+    QTest::addRow("English") << false;
+    QTest::addRow("German at close") << true;
+}
+
+// Far beyond any settings file: the window starts with the defaults, says so
+// once it is up, and at close says the file stays as it is.
+void TestShell::oversizedSettingsFile()
+{
+    QFETCH(bool, germanAtClose);
+    TestPlatform platform;
+    const QString path = SettingsPathIn(platform);
+    WriteFile(path, "[]\r\nLanguage=0\r\nTabItem=1\r\n");
+    const qint64 size = qint64(3) << 30;
+    QVERIFY(QFile::resize(path, size));
+
+    TFormMain form(platform.environment());
+    VerifyLanguageChecks(form, true);
+    QCOMPARE(form.LastTabItem, 0);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(platform.boxes->messages.size(), std::size_t(1));
+    const QString english = QString::fromUtf8(FileTooLarge.English).arg(path).arg(64);
+    QCOMPARE(platform.boxes->messages[0].kind, Dialogs::Kind::Warning);
+    QCOMPARE(platform.boxes->messages[0].text,
+             QString::fromUtf8(SettingsNotRead.English).arg(english));
+
+    if (germanAtClose)
+        form.MenuItemDEClick();
+    QVERIFY(form.close());
+    QCOMPARE(platform.boxes->messages.size(), std::size_t(2));
+    QCOMPARE(platform.boxes->messages[1].text,
+             QString::fromUtf8(SettingsNotSaved.In(germanAtClose))
+                 .arg(QString::fromUtf8(FileTooLarge.In(germanAtClose)).arg(path).arg(64)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), size);
+    QCOMPARE(file.read(12), QByteArray("[]\r\nLanguage"));
 }
 
 void TestShell::settingsBesideWritableProgram()
