@@ -153,9 +153,11 @@ inline void WriteAll(int fd, const std::string &text)
 {
     for (std::size_t done = 0; done < text.size();) {
         const ssize_t written = write(fd, text.data() + done, text.size() - done);
-        if (written <= 0 && errno != EINTR)
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
             return;
-        done += written > 0 ? static_cast<std::size_t>(written) : 0;
+        done += static_cast<std::size_t>(written);
     }
 }
 
