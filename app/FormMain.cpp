@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -35,6 +36,24 @@ constexpr int Hourly = 3600;
 constexpr int Daily = 86400;
 constexpr std::array<int, EstimatorRowCount> DefaultIntervalSeconds = {
     Hourly, Hourly, Daily, Daily, Daily, Hourly, Hourly, Hourly};
+
+// The settings file's failure in the user's language.
+QString Described(const FileError &error, bool german)
+{
+    const QString path = QFile::decodeName(QByteArray::fromStdString(error.Path.string()));
+    const QString reason = QString::fromLocal8Bit(error.Reason.c_str());
+    switch (error.What) {
+    case FileError::Kind::NotRead:
+        return QString::fromUtf8(FileNotRead.In(german)).arg(path, reason);
+    case FileError::Kind::NotWritten:
+        return QString::fromUtf8(FileNotWritten.In(german)).arg(path, reason);
+    case FileError::Kind::NotAFile:
+        return QString::fromUtf8(NotARegularFile.In(german)).arg(path);
+    case FileError::Kind::TooLarge:
+        return QString::fromUtf8(FileTooLarge.In(german)).arg(path).arg(IniFileSizeLimitMB);
+    }
+    return path;
+}
 
 } // namespace
 
@@ -140,12 +159,24 @@ void TFormMain::SetDefaultIntervals()
 void TFormMain::ReadSettings()
 {
     SettingsPath = QDir(environment_.SettingsFolder).filePath(QLatin1String(SettingsFileName));
-    const Settings settings = LoadSettings(SettingsPath.toStdString());
+    std::optional<FileError> error;
+    const Settings settings = LoadSettings(QFile::encodeName(SettingsPath).toStdString(), error);
     ChangeChannelNames = true;
     LanguageEN = settings.LanguageEN;
     LastTabItem = settings.LastTabItem;
     ImportDir = settings.ImportDir;
     ExportDir = settings.ExportDir;
+    // Told once the window is up. Other unreadable files have always started
+    // quietly; closing names them, as it names this one.
+    if (error && error->What == FileError::Kind::TooLarge)
+        QMetaObject::invokeMethod(
+            this,
+            [this, failure = *error] {
+                Boxes().showMessage(this, Dialogs::Kind::Warning,
+                                    QString::fromUtf8(SettingsNotRead.In(!LanguageEN))
+                                        .arg(Described(failure, !LanguageEN)));
+            },
+            Qt::QueuedConnection);
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -179,12 +210,12 @@ void TFormMain::dropEvent(QDropEvent *event)
 void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);
-    std::string error;
-    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir}, SettingsPath.toStdString(),
-                      error))
+    FileError error;
+    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir},
+                      QFile::encodeName(SettingsPath).toStdString(), error))
         Boxes().showMessage(
             this, Dialogs::Kind::Error,
-            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN)).arg(QString::fromStdString(error)));
+            QString::fromUtf8(SettingsNotSaved.In(!LanguageEN)).arg(Described(error, !LanguageEN)));
 }
 
 void TFormMain::FormDestroy()

@@ -1,12 +1,12 @@
 #include "app/IniFile.h"
 
+#include "app/AtomicFile.h"
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -103,24 +103,6 @@ std::string ErrnoText()
     return errno != 0 ? std::generic_category().message(errno) : std::string("unknown failure");
 }
 
-std::string FileError(const char *what, const fs::path &path, const std::string &reason)
-{
-    return std::string("Cannot ") + what + " the file \"" + path.u8string() + "\": " + reason;
-}
-
-fs::path TempPathBeside(const fs::path &target)
-{
-    std::random_device random;
-    fs::path temp;
-    do {
-        std::ostringstream suffix;
-        suffix << ".tmp" << std::hex << random();
-        temp = target;
-        temp += suffix.str();
-    } while (fs::exists(temp));
-    return temp;
-}
-
 } // namespace
 
 IniFile IniFile::Parse(const std::string &bytes)
@@ -131,16 +113,18 @@ IniFile IniFile::Parse(const std::string &bytes)
         ini.hasBom_ = true;
         pos = sizeof Utf8Bom - 1;
     }
+    // CR LF, LF and a lone CR (old Mac files, or CR CR LF from a doubled
+    // conversion) each end a line.
     while (pos < bytes.size()) {
-        const auto newline = bytes.find('\n', pos);
-        if (newline == std::string::npos) {
+        const auto textEnd = bytes.find_first_of(LineBreaks, pos);
+        if (textEnd == std::string::npos) {
             ini.lines_.push_back({bytes.substr(pos), ""});
             break;
         }
-        const bool crlf = newline > pos && bytes[newline - 1] == '\r';
-        const auto textEnd = crlf ? newline - 1 : newline;
-        ini.lines_.push_back({bytes.substr(pos, textEnd - pos), crlf ? "\r\n" : "\n"});
-        pos = newline + 1;
+        const bool crlf = bytes.compare(textEnd, 2, "\r\n") == 0;
+        const std::size_t endLength = crlf ? 2 : 1;
+        ini.lines_.push_back({bytes.substr(pos, textEnd - pos), bytes.substr(textEnd, endLength)});
+        pos = textEnd + endLength;
     }
     return ini;
 }
@@ -255,7 +239,7 @@ void IniFile::InsertLine(std::size_t at, const std::string &text)
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{text, end});
 }
 
-bool LoadIniFile(const fs::path &path, IniFile &ini, std::string &error)
+bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 {
     ini = IniFile();
     std::error_code code;
@@ -263,56 +247,43 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, std::string &error)
     if (status.type() == fs::file_type::not_found)
         return true;
     if (code) {
-        error = FileError("read", path, code.message());
+        error = {FileError::Kind::NotRead, path, code.message()};
         return false;
     }
     if (!fs::is_regular_file(status)) {
-        error = FileError("read", path, "it is not a regular file");
+        error = {FileError::Kind::NotAFile, path, ""};
+        return false;
+    }
+    const std::uintmax_t size = fs::file_size(path, code);
+    if (!code && size > IniFileSizeLimit) {
+        error = {FileError::Kind::TooLarge, path, ""};
         return false;
     }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    // Read in pieces up to the bound, in case the file grew since it was measured.
+    std::array<char, 65536> piece;
+    while (in.read(piece.data(), piece.size()), in.gcount() > 0) {
+        bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > IniFileSizeLimit) {
+            error = {FileError::Kind::TooLarge, path, ""};
+            return false;
+        }
+    }
     if (!in.is_open() || in.bad()) {
-        error = FileError("read", path, ErrnoText());
+        error = {FileError::Kind::NotRead, path, ErrnoText()};
         return false;
     }
     ini = IniFile::Parse(bytes);
     return true;
 }
 
-bool SaveIniFile(const IniFile &ini, const fs::path &path, std::string &error)
+bool SaveIniFile(const IniFile &ini, const fs::path &path, FileError &error)
 {
-    std::error_code code;
-    fs::path target = path;
-    if (fs::is_symlink(path, code)) {
-        const fs::path real = fs::canonical(path, code);
-        if (!code)
-            target = real;
-    }
-    const fs::path temp = TempPathBeside(target);
-    const auto fail = [&](const std::string &reason) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        error = FileError("write", path, reason);
+    if (const std::error_code code = WriteFileAtomically(path, ini.Serialize())) {
+        error = {FileError::Kind::NotWritten, path, code.message()};
         return false;
-    };
-
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        return fail(ErrnoText());
-    const std::string bytes = ini.Serialize();
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out.fail())
-        return fail(ErrnoText());
-
-    const fs::file_status old = fs::status(target, code);
-    if (!code && fs::is_regular_file(old))
-        fs::permissions(temp, old.permissions(), code);
-    fs::rename(temp, target, code);
-    if (code)
-        return fail(code.message());
+    }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,7 +10,8 @@
 // sections and keys, comments, blank lines, their order and line ends) is
 // written back byte for byte. Names of sections and keys match without regard
 // to ASCII case; the section named "" has the header line "[]". Keys above the
-// first header belong to no section. Text is UTF-8 and kept as bytes.
+// first header belong to no section. Text is UTF-8 and kept as bytes; CR LF,
+// LF and a lone CR each end a line.
 class IniFile
 {
 public:
@@ -38,7 +40,7 @@ private:
     struct Line
     {
         std::string Text;
-        std::string End; // "\r\n", "\n", or "" for a last line without one
+        std::string End; // "\r\n", "\n", "\r", or "" for a last line without one
     };
 
     struct Place
@@ -55,11 +57,31 @@ private:
     std::vector<Line> lines_;
 };
 
-// Reads the file; a missing file is an empty document. A file that exists but
-// cannot be read gives false with a message naming it, and an empty document.
-bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, std::string &error);
+// A settings file is a few hundred bytes; a file beyond this is not one, and
+// reading it would only tie up the memory.
+inline constexpr std::uintmax_t IniFileSizeLimitMB = 64;
+inline constexpr std::uintmax_t IniFileSizeLimit = IniFileSizeLimitMB * 1024 * 1024;
 
-// Writes the document to a new file in the same folder and renames it over the
-// old one (through a symbolic link to its target), so that a failure leaves the
-// old file as it was. On failure returns false with a message naming the file.
-bool SaveIniFile(const IniFile &ini, const std::filesystem::path &path, std::string &error);
+// What kept a file from being read or written. The window words it in the
+// user's language.
+struct FileError
+{
+    enum class Kind
+    {
+        NotRead,    // Reason gives the system's description
+        NotWritten, // likewise
+        NotAFile,   // a folder or a device stands in the file's place
+        TooLarge,   // beyond IniFileSizeLimit
+    };
+    Kind What = Kind::NotRead;
+    std::filesystem::path Path;
+    std::string Reason;
+};
+
+// Reads the file; a missing file is an empty document. A file that exists but
+// cannot be read gives false with the failure, and an empty document.
+bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, FileError &error);
+
+// Writes the document safely (WriteFileAtomically), so that a failure leaves
+// the old file as it was. On failure returns false with the failure.
+bool SaveIniFile(const IniFile &ini, const std::filesystem::path &path, FileError &error);

@@ -50,10 +50,30 @@ struct Message
     const char *In(bool german) const { return german ? German : English; }
 };
 
-// Ours: closing could not keep the settings; "%1" names the file and the reason.
+// Ours: closing could not keep the settings; "%1" is one of the file failures below.
 inline constexpr Message SettingsNotSaved = {
     "The settings could not be saved.\r\n%1",
     "Die Einstellungen konnten nicht gespeichert werden.\r\n%1"};
+
+// Ours: a settings file too large to be one is not read at start-up; "%1" is
+// the failure below.
+inline constexpr Message SettingsNotRead = {
+    "The settings could not be read; the program starts with its default settings.\r\n%1",
+    "Die Einstellungen konnten nicht gelesen werden; das Programm startet mit seinen "
+    "Standardeinstellungen.\r\n%1"};
+
+// Ours: file failures; "%1" is the file, "%2" the system's reason or, for a
+// file too large, the bound in MB.
+inline constexpr Message FileNotRead = {"The file \"%1\" could not be read: %2",
+                                        "Die Datei \"%1\" konnte nicht gelesen werden: %2"};
+inline constexpr Message FileNotWritten = {"The file \"%1\" could not be written: %2",
+                                           "Die Datei \"%1\" konnte nicht geschrieben werden: %2"};
+inline constexpr Message FileTooLarge = {
+    "The file \"%1\" is larger than %2 MB and cannot be a settings file; it is left as it is.",
+    "Die Datei \"%1\" ist größer als %2 MB und kann keine Einstellungsdatei sein; sie bleibt "
+    "unverändert."};
+inline constexpr Message NotARegularFile = {"\"%1\" is not a regular file.",
+                                            "\"%1\" ist keine reguläre Datei."};
 
 // The row of a control, or nullptr.
 const LanguageText *FindLanguageText(const char *control);

@@ -44,15 +44,17 @@ void WriteSettings(const Settings &settings, IniFile &ini)
     WriteFolder(ini, KeyExportDir, settings.ExportDir);
 }
 
-Settings LoadSettings(const std::filesystem::path &path)
+Settings LoadSettings(const std::filesystem::path &path, std::optional<FileError> &error)
 {
     IniFile ini;
-    std::string ignored;
-    LoadIniFile(path, ini, ignored);
+    FileError failure;
+    error.reset();
+    if (!LoadIniFile(path, ini, failure))
+        error = failure;
     return ReadSettings(ini);
 }
 
-bool SaveSettings(const Settings &settings, const std::filesystem::path &path, std::string &error)
+bool SaveSettings(const Settings &settings, const std::filesystem::path &path, FileError &error)
 {
     IniFile ini;
     if (!LoadIniFile(path, ini, error))

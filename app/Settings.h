@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // The settings file beside the program.
@@ -24,10 +25,11 @@ Settings ReadSettings(const IniFile &ini);
 // that cannot be held on one line (it has a line break) is written empty.
 void WriteSettings(const Settings &settings, IniFile &ini);
 
-// Reading at start-up never fails: a missing or unreadable file gives the defaults.
-Settings LoadSettings(const std::filesystem::path &path);
+// Reading at start-up never fails: a missing or unreadable file gives the
+// defaults, and `error` says why a file that is there was not read.
+Settings LoadSettings(const std::filesystem::path &path, std::optional<FileError> &error);
 
 // Reads the file as it is now, writes the four keys into it and saves it safely.
 // An existing file that cannot be read is left alone. On failure returns false
-// with a message naming the file.
-bool SaveSettings(const Settings &settings, const std::filesystem::path &path, std::string &error);
+// with the failure.
+bool SaveSettings(const Settings &settings, const std::filesystem::path &path, FileError &error);

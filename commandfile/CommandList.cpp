@@ -1,5 +1,6 @@
 #include "commandfile/CommandEditor.h"
 
+#include "app/AtomicFile.h"
 #include "app/FormMain.h"
 #include "commandfile/ExportFile.h"
 #include "commandfile/Messages.h"
@@ -7,8 +8,8 @@
 #include "ui_CommandPage.h"
 #include "ui_FormMain.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -218,10 +219,10 @@ void CommandEditor::CornerButtonExportFTPFileClick()
         return;
     }
     // Written aside and renamed into place, so a failure leaves no partial file.
-    QSaveFile file(path);
-    const QByteArray bytes = QByteArray::fromStdString(encoded.bytes);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        Tell(Dialogs::Kind::Error, Text(FileNotWritten).arg(path, file.errorString()));
+    if (const std::error_code failure =
+            WriteFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes))
+        Tell(Dialogs::Kind::Error,
+             Text(FileNotWritten).arg(path, QString::fromLocal8Bit(failure.message().c_str())));
 }
 
 void CommandEditor::CornerButtonClearListClick()

@@ -37,7 +37,3 @@ inline constexpr Message CharacterNotExportable = {
     "the file's character set (ISO-8859-1).",
     "Die Kommandoliste wurde nicht exportiert: Das Zeichen \"%1\" in Zeile %2 ist im "
     "Zeichensatz der Datei (ISO-8859-1) nicht darstellbar."};
-
-// Ours: a failed write is reported; no partial file is left.
-inline constexpr Message FileNotWritten = {"The file \"%1\" could not be written: %2",
-                                           "Die Datei \"%1\" konnte nicht geschrieben werden: %2"};

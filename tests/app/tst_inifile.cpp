@@ -1,5 +1,6 @@
 #include "app/IniFile.h"
 
+#include "tests/support/Confined.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -23,6 +24,15 @@ QStringList Entries(const fs::path &folder)
         names << QString::fromStdString(entry.path().filename().string());
     names.sort();
     return names;
+}
+
+// Every file of the folder with its content, one a line.
+std::string FolderContent(const fs::path &folder)
+{
+    std::string content;
+    for (const QString &name : Entries(folder))
+        content += name.toStdString() + ": " + ReadFileBytes(folder / name.toStdString()) + "\n";
+    return content;
 }
 
 // Sections, comments, odd lines and a key above the first header.
@@ -55,6 +65,8 @@ private slots:
     void read();
     void readInteger_data();
     void readInteger();
+    void readWhateverTheLineEnds_data();
+    void readWhateverTheLineEnds();
     void write_data();
     void write();
     void valueSurvivesWriteAndRead_data();
@@ -65,7 +77,11 @@ private slots:
     void saveAndLoad();
     void saveFailureLeavesNothingBehind_data();
     void saveFailureLeavesNothingBehind();
+    void unfinishedSaveKeepsTheOldFile_data();
+    void unfinishedSaveKeepsTheOldFile();
     void loadFailureNamesFile();
+    void loadRefusesWhatIsTooLarge_data();
+    void loadRefusesWhatIsTooLarge();
     void saveThroughSymbolicLink();
 };
 
@@ -79,6 +95,9 @@ void TestIniFile::roundTrip_data()
     QTest::addRow("no final line end") << QByteArray("[]\nA=1");
     QTest::addRow("byte order mark") << QByteArray("\xEF\xBB\xBF[]\nA=1\n");
     QTest::addRow("blank lines only") << QByteArray("\n\n  \n");
+    QTest::addRow("CR only") << QByteArray("[]\rA=1\r\r; c\r");
+    QTest::addRow("CR CR LF") << QByteArray("[]\r\r\nA=1\r\r\n");
+    QTest::addRow("CR at the very end") << QByteArray("[]\nA=1\r");
 }
 
 void TestIniFile::roundTrip()
@@ -168,6 +187,27 @@ void TestIniFile::readInteger()
     QCOMPARE(IniFile::Parse(document.toStdString()).ReadInteger("", "N", 7), expected);
 }
 
+void TestIniFile::readWhateverTheLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("end");
+    QTest::addRow("LF") << QByteArray("\n");
+    QTest::addRow("CR LF") << QByteArray("\r\n");
+    QTest::addRow("CR") << QByteArray("\r");
+    QTest::addRow("CR CR LF") << QByteArray("\r\r\n");
+    QTest::addRow("LF CR") << QByteArray("\n\r");
+}
+
+void TestIniFile::readWhateverTheLineEnds()
+{
+    QFETCH(QByteArray, end);
+    const QByteArray document = "[]" + end + "A=1" + end + "B= two " + end + "[X]" + end + "A=2";
+    const IniFile ini = IniFile::Parse(document.toStdString());
+    QCOMPARE(ini.ReadInteger("", "A", -1), 1);
+    QCOMPARE(Bytes(ini.ReadString("", "B", "?")), QByteArray("two"));
+    QCOMPARE(ini.ReadInteger("X", "A", -1), 2);
+    QCOMPARE(Bytes(ini.Serialize()), document);
+}
+
 void TestIniFile::write_data()
 {
     QTest::addColumn<QByteArray>("before");
@@ -204,6 +244,11 @@ void TestIniFile::write_data()
         << QByteArray("[Other]\nB=2\n\n[]\nA=1\n");
     QTest::addRow("CR LF kept") << QByteArray("[]\r\nA=1\r\n") << QByteArray("") << QByteArray("B")
                                 << QByteArray("2") << QByteArray("[]\r\nA=1\r\nB=2\r\n");
+    QTest::addRow("CR kept") << QByteArray("[]\rA=1\r") << QByteArray("") << QByteArray("A")
+                             << QByteArray("2") << QByteArray("[]\rA=2\r");
+    QTest::addRow("CR for a new key")
+        << QByteArray("[]\rA=1\r") << QByteArray("") << QByteArray("B") << QByteArray("2")
+        << QByteArray("[]\rA=1\rB=2\r");
     QTest::addRow("CR LF for a new section")
         << QByteArray("[Other]\r\nB=2") << QByteArray("") << QByteArray("A") << QByteArray("1")
         << QByteArray("[Other]\r\nB=2\r\n\r\n[]\r\nA=1\r\n");
@@ -297,9 +342,9 @@ void TestIniFile::loadMissingFile()
 {
     QTemporaryDir dir;
     IniFile ini = IniFile::Parse("[]\nA=1\n");
-    std::string error;
+    FileError error;
     QVERIFY(LoadIniFile(fs::path(dir.path().toStdString()) / "none.ini", ini, error));
-    QVERIFY(error.empty());
+    QVERIFY(error.Path.empty());
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
 }
 
@@ -311,9 +356,9 @@ void TestIniFile::saveAndLoad()
     const fs::path path = folder / "a.ini";
     WriteFileBytes(path, "old content that is longer than the new one\n");
     const IniFile ini = IniFile::Parse(Fixture);
-    std::string error;
+    FileError error;
     QVERIFY(SaveIniFile(ini, path, error));
-    QVERIFY(error.empty());
+    QVERIFY(error.Path.empty());
     QCOMPARE(Bytes(ReadFileBytes(path)), QByteArray(Fixture));
     QCOMPARE(Entries(folder), QStringList{"a.ini"});
     IniFile loaded;
@@ -337,12 +382,55 @@ void TestIniFile::saveFailureLeavesNothingBehind()
     if (folderInPlace)
         fs::create_directory(path);
     const QStringList entriesBefore = Entries(root);
-    std::string error;
+    FileError error;
     QVERIFY(!SaveIniFile(IniFile::Parse("[]\nA=1\n"), path, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(error.What, FileError::Kind::NotWritten);
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
+    QVERIFY(!error.Reason.empty());
     QCOMPARE(Entries(root), entriesBefore);
     if (folderInPlace)
         QVERIFY(fs::is_directory(path) && fs::is_empty(path));
+}
+
+void TestIniFile::unfinishedSaveKeepsTheOldFile_data()
+{
+    QTest::addColumn<Confinement>("confinement");
+    QTest::addColumn<int>("reason"); // errno
+    QTest::addColumn<QByteArray>("old");
+    QTest::addRow("disk full, no old file") << Confinement::FullDisk << ENOSPC << QByteArray();
+    QTest::addRow("disk full, old file")
+        << Confinement::FullDisk << ENOSPC << QByteArray("[]\nA=1\n");
+    QTest::addRow("file-size limit, no old file")
+        << Confinement::FileSizeLimit << EFBIG << QByteArray();
+    QTest::addRow("file-size limit, old file")
+        << Confinement::FileSizeLimit << EFBIG << QByteArray("[]\nA=1\n");
+}
+
+// The new file is larger than the room left: the old file, or none, stays.
+void TestIniFile::unfinishedSaveKeepsTheOldFile()
+{
+    QFETCH(Confinement, confinement);
+    QFETCH(int, reason);
+    QFETCH(QByteArray, old);
+    QVERIFY(sizeof Fixture > FileSizeLimitBytes);
+    QTemporaryDir dir;
+    const fs::path folder(dir.path().toStdString());
+    const fs::path path = folder / "a.ini";
+    const auto prepare = [&] {
+        if (!old.isEmpty())
+            WriteFileBytes(path, old.toStdString());
+    };
+    const ConfinedRun run = RunConfined(confinement, folder, prepare, [&] {
+        FileError error;
+        const bool saved = SaveIniFile(IniFile::Parse(Fixture), path, error);
+        return std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() + ", " +
+               error.Reason + "\n" + FolderContent(folder);
+    });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const std::string kept = old.isEmpty() ? "" : "a.ini: " + old.toStdString() + "\n";
+    QCOMPARE(Bytes(run.Output), Bytes("not saved, " + path.string() + ", " +
+                                      std::generic_category().message(reason) + "\n" + kept));
 }
 
 void TestIniFile::loadFailureNamesFile()
@@ -351,10 +439,40 @@ void TestIniFile::loadFailureNamesFile()
     const fs::path path = fs::path(dir.path().toStdString()) / "a.ini";
     fs::create_directory(path);
     IniFile ini = IniFile::Parse("[]\nA=1\n");
-    std::string error;
+    FileError error;
     QVERIFY(!LoadIniFile(path, ini, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(error.What, FileError::Kind::NotAFile);
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
+}
+
+void TestIniFile::loadRefusesWhatIsTooLarge_data()
+{
+    QTest::addColumn<qulonglong>("size");
+    QTest::addColumn<bool>("read");
+    QTest::addRow("at the bound") << qulonglong(IniFileSizeLimit) << true;
+    QTest::addRow("a byte beyond the bound") << qulonglong(IniFileSizeLimit + 1) << false;
+    QTest::addRow("2 GB") << qulonglong(2) * 1024 * 1024 * 1024 << false;
+}
+
+// Made sparse, so that the test takes no room on the disk.
+void TestIniFile::loadRefusesWhatIsTooLarge()
+{
+    QFETCH(qulonglong, size);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / "a.ini";
+    WriteFileBytes(path, "[]\nA=1\n");
+    fs::resize_file(path, size);
+    IniFile ini = IniFile::Parse("[]\nB=2\n");
+    FileError error;
+    QCOMPARE(LoadIniFile(path, ini, error), read);
+    QCOMPARE(ini.ReadInteger("", "A", 0), read ? 1 : 0);
+    QCOMPARE(ini.ReadInteger("", "B", 0), 0);
+    if (!read) {
+        QCOMPARE(error.What, FileError::Kind::TooLarge);
+        QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
+    }
 }
 
 void TestIniFile::saveThroughSymbolicLink()
@@ -363,7 +481,7 @@ void TestIniFile::saveThroughSymbolicLink()
     const fs::path root(dir.path().toStdString());
     WriteFileBytes(root / "real.ini", "[]\nA=1\n");
     fs::create_symlink("real.ini", root / "link.ini");
-    std::string error;
+    FileError error;
     QVERIFY(SaveIniFile(IniFile::Parse("[]\nA=2\n"), root / "link.ini", error));
     QVERIFY(fs::is_symlink(root / "link.ini"));
     QCOMPARE(Bytes(ReadFileBytes(root / "real.ini")), QByteArray("[]\nA=2\n"));

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "tests/support/Confined.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -39,6 +40,9 @@ private slots:
     void foldersSurviveSaveAndLoad();
     void unwritablePath_data();
     void unwritablePath();
+    void writeProtectedFileIsKept_data();
+    void writeProtectedFileIsKept();
+    void oversizedFileIsLeftAlone();
 };
 
 void TestSettings::read_data()
@@ -70,6 +74,14 @@ void TestSettings::read_data()
     QTest::addRow("folders") << QByteArray("[]\nImportDir=/home/Łukasz/データ\nExportDir=C:\\out\n")
                              << true << 0 << QByteArray("/home/Łukasz/データ")
                              << QByteArray("C:\\out");
+    const auto lineEnds = [](const char *name, const QByteArray &end) {
+        QTest::addRow("%s line ends", name)
+            << "[]" + end + "Language=0" + end + "TabItem=1" + end + "ImportDir=/in" + end +
+                   "ExportDir=/out" + end
+            << false << 1 << QByteArray("/in") << QByteArray("/out");
+    };
+    lineEnds("CR", "\r");
+    lineEnds("CR CR LF", "\r\r\n");
     QTest::addRow("keys of another section ignored")
         << QByteArray("[Other]\nLanguage=0\nTabItem=1\nImportDir=/x\n") << true << 0 << QByteArray()
         << QByteArray();
@@ -119,6 +131,14 @@ void TestSettings::readThenWrite_data()
     QTest::addRow("CR LF kept")
         << QByteArray("[]\r\nLanguage=0\r\n")
         << QByteArray("[]\r\nLanguage=0\r\nTabItem=0\r\nImportDir=\r\nExportDir=\r\n");
+    const QByteArray crOnly("[]\rLanguage=0\rTabItem=1\rImportDir=/in\rExportDir=/out\r");
+    QTest::addRow("CR only kept") << crOnly << crOnly;
+    const QByteArray crCrLf("; note\r\r\n[]\r\r\nLanguage=0\r\r\nTabItem=1\r\r\n"
+                            "ImportDir=/in\r\r\nExportDir=/out\r\r\n");
+    QTest::addRow("CR CR LF kept") << crCrLf << crCrLf;
+    QTest::addRow("CR only, missing keys added with CR")
+        << QByteArray("[]\rImportDir=/in\r")
+        << QByteArray("[]\rImportDir=/in\rLanguage=1\rTabItem=0\rExportDir=\r");
 }
 
 void TestSettings::readThenWrite()
@@ -166,12 +186,14 @@ void TestSettings::noFile()
 {
     QTemporaryDir dir;
     const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
-    const Settings settings = LoadSettings(path);
+    std::optional<FileError> loadError;
+    const Settings settings = LoadSettings(path, loadError);
+    QVERIFY(!loadError);
     QCOMPARE(settings.LanguageEN, true);
     QCOMPARE(settings.LastTabItem, 0);
     QVERIFY(settings.ImportDir.empty());
     QVERIFY(settings.ExportDir.empty());
-    std::string error;
+    FileError error;
     QVERIFY(SaveSettings(settings, path, error));
     QCOMPARE(Bytes(ReadFileBytes(path)), QByteArray(NewFile));
 }
@@ -185,9 +207,11 @@ void TestSettings::foldersSurviveSaveAndLoad()
     settings.LastTabItem = 1;
     settings.ImportDir = "/home/Łukasz/データ";
     settings.ExportDir = " C:\\Users\\Zoë\\Ausgabe ";
-    std::string error;
+    FileError error;
     QVERIFY(SaveSettings(settings, path, error));
-    const Settings loaded = LoadSettings(path);
+    std::optional<FileError> loadError;
+    const Settings loaded = LoadSettings(path, loadError);
+    QVERIFY(!loadError);
     QCOMPARE(loaded.LanguageEN, false);
     QCOMPARE(loaded.LastTabItem, 1);
     QCOMPARE(Bytes(loaded.ImportDir), Bytes(settings.ImportDir));
@@ -209,12 +233,84 @@ void TestSettings::unwritablePath()
     const fs::path path = (folderInPlace ? root : root / "missing") / SettingsFileName;
     if (folderInPlace)
         fs::create_directory(path);
-    std::string error;
+    FileError error;
     QVERIFY(!SaveSettings(Settings(), path, error));
-    QVERIFY2(error.find(path.string()) != std::string::npos, error.c_str());
+    QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Entries(root), folderInPlace ? QStringList{SettingsFileName} : QStringList());
     if (folderInPlace)
         QVERIFY(fs::is_empty(path));
+}
+
+void TestSettings::writeProtectedFileIsKept_data()
+{
+    QTest::addColumn<bool>("throughLink");
+    QTest::addRow("the file itself") << false;
+    QTest::addRow("through a symbolic link") << true;
+}
+
+// The folder may be written, the file may not: renaming a new file over it
+// would overrule its protection. Run as nobody, since root may write anyway.
+void TestSettings::writeProtectedFileIsKept()
+{
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    const fs::path folder(dir.path().toStdString());
+    const fs::path file = folder / (throughLink ? "kept.ini" : SettingsFileName);
+    const fs::path path = folder / SettingsFileName;
+    const std::string old = "[]\nLanguage=0\n";
+    const auto prepare = [&] {
+        fs::permissions(folder, fs::perms::all);
+        std::ofstream(file, std::ios::binary) << old;
+        fs::permissions(file,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        if (throughLink)
+            fs::create_symlink(file.filename(), path);
+    };
+    const ConfinedRun run = RunConfined(Confinement::Unprivileged, folder, prepare, [&] {
+        FileError error;
+        const bool saved = SaveSettings(Settings(), path, error);
+        std::string seen = std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() +
+                           ", " + error.Reason + "\n";
+        for (const QString &name : Entries(folder))
+            seen += name.toStdString() + "\n";
+        return seen + ReadFileBytes(path);
+    });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const std::string files =
+        std::string(SettingsFileName) + "\n" + (throughLink ? "kept.ini\n" : "");
+    QCOMPARE(Bytes(run.Output),
+             Bytes("not saved, " + path.string() + ", " + std::generic_category().message(EACCES) +
+                   "\n" + files + old));
+}
+
+// A settings file far beyond any real one gives the defaults at start and is
+// not written over at close; reading it does not take memory of its size.
+void TestSettings::oversizedFileIsLeftAlone()
+{
+    QTemporaryDir dir;
+    const fs::path path = fs::path(dir.path().toStdString()) / SettingsFileName;
+    const std::uintmax_t size = std::uintmax_t(2) << 30;
+    std::ofstream(path) << "[]\nLanguage=0\nTabItem=1\nImportDir=/in\n";
+    fs::resize_file(path, size);
+    const auto modified = fs::last_write_time(path);
+
+    std::optional<FileError> loadError;
+    const Settings settings = LoadSettings(path, loadError);
+    QVERIFY(loadError);
+    QCOMPARE(loadError->What, FileError::Kind::TooLarge);
+    QCOMPARE(Bytes(loadError->Path.string()), Bytes(path.string()));
+    QCOMPARE(settings.LanguageEN, true);
+    QCOMPARE(settings.LastTabItem, 0);
+    QVERIFY(settings.ImportDir.empty());
+
+    FileError saveError;
+    QVERIFY(!SaveSettings(settings, path, saveError));
+    QCOMPARE(saveError.What, FileError::Kind::TooLarge);
+    QCOMPARE(Bytes(saveError.Path.string()), Bytes(path.string()));
+    QCOMPARE(fs::file_size(path), size);
+    QVERIFY(fs::last_write_time(path) == modified);
+    QCOMPARE(Entries(dir.path().toStdString()), QStringList{SettingsFileName});
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
+#include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
 #include "ui/TabWidget.h"
@@ -211,6 +212,9 @@ private slots:
     void unchangedRunLeavesFileAsItWas();
     void unwritableSettingsFile_data();
     void unwritableSettingsFile();
+    void writeProtectedSettingsFile();
+    void oversizedSettingsFile_data();
+    void oversizedSettingsFile();
     void settingsBesideWritableProgram();
     void languageRoundTrip();
     void sameTextInBothLanguages_data();
@@ -439,15 +443,19 @@ void TestShell::unwritableSettingsFile_data()
 {
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("message");
-    QTest::addRow("English") << false << QString("The settings could not be saved.");
+    QTest::addColumn<QString>("detail"); // "%1" is the file
+    QTest::addRow("English") << false << QString("The settings could not be saved.")
+                             << QString("\"%1\" is not a regular file.");
     QTest::addRow("German") << true
-                            << QString("Die Einstellungen konnten nicht gespeichert werden.");
+                            << QString("Die Einstellungen konnten nicht gespeichert werden.")
+                            << QString::fromUtf8("\"%1\" ist keine reguläre Datei.");
 }
 
 void TestShell::unwritableSettingsFile()
 {
     QFETCH(bool, german);
     QFETCH(QString, message);
+    QFETCH(QString, detail);
 
     TestPlatform platform;
     const QString path = SettingsPathIn(platform);
@@ -467,8 +475,84 @@ void TestShell::unwritableSettingsFile()
     QCOMPARE(shown.kind, Dialogs::Kind::Error);
     QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
     QVERIFY2(shown.text.contains(path), qPrintable(shown.text));
+    QVERIFY2(shown.text.endsWith(detail.arg(path)), qPrintable(shown.text));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(platform.folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// Closing as a user who may not write the file: it stays, and the user is told.
+void TestShell::writeProtectedSettingsFile()
+{
+    TestPlatform platform;
+    const QString path = SettingsPathIn(platform);
+    const QByteArray old("[]\r\nLanguage=1\r\nTabItem=1\r\n");
+    WriteFile(path, old);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(platform.folder.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                              QFile::ExeOwner | QFile::ReadOther |
+                                                              QFile::WriteOther | QFile::ExeOther));
+    TFormMain form(platform.environment());
+    form.MenuItemDEClick();
+    const ConfinedRun run = RunConfined(
+        Confinement::Unprivileged, platform.folder.path().toStdString(), [] {},
+        [&] {
+            form.close();
+            QStringList seen;
+            for (const FakeDialogs::Shown &shown : platform.boxes->messages)
+                seen << shown.text;
+            seen << QDir(platform.folder.path()).entryList(QDir::Files | QDir::Hidden)
+                 << QString::fromUtf8(ReadFile(path));
+            return seen.join(QLatin1Char('\n')).toStdString();
+        });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    const QString message = QString::fromUtf8(SettingsNotSaved.German)
+                                .arg(QString::fromUtf8(FileNotWritten.German)
+                                         .arg(path, QString::fromLocal8Bit(std::strerror(EACCES))));
+    QCOMPARE(QString::fromStdString(run.Output),
+             QStringList({message, SettingsFileName, QString::fromUtf8(old)}).join('\n'));
+}
+
+void TestShell::oversizedSettingsFile_data()
+{
+    QTest::addColumn<bool>("germanAtClose");
+    QTest::addRow("English") << false;
+    QTest::addRow("German at close") << true;
+}
+
+// Far beyond any settings file: the window starts with the defaults, says so
+// once it is up, and at close says the file stays as it is.
+void TestShell::oversizedSettingsFile()
+{
+    QFETCH(bool, germanAtClose);
+    TestPlatform platform;
+    const QString path = SettingsPathIn(platform);
+    WriteFile(path, "[]\r\nLanguage=0\r\nTabItem=1\r\n");
+    const qint64 size = qint64(3) << 30;
+    QVERIFY(QFile::resize(path, size));
+
+    TFormMain form(platform.environment());
+    VerifyLanguageChecks(form, true);
+    QCOMPARE(form.LastTabItem, 0);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(platform.boxes->messages.size(), std::size_t(1));
+    const QString english = QString::fromUtf8(FileTooLarge.English).arg(path).arg(64);
+    QCOMPARE(platform.boxes->messages[0].kind, Dialogs::Kind::Warning);
+    QCOMPARE(platform.boxes->messages[0].text,
+             QString::fromUtf8(SettingsNotRead.English).arg(english));
+
+    if (germanAtClose)
+        form.MenuItemDEClick();
+    QVERIFY(form.close());
+    QCOMPARE(platform.boxes->messages.size(), std::size_t(2));
+    QCOMPARE(platform.boxes->messages[1].text,
+             QString::fromUtf8(SettingsNotSaved.In(germanAtClose))
+                 .arg(QString::fromUtf8(FileTooLarge.In(germanAtClose)).arg(path).arg(64)));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), size);
+    QCOMPARE(file.read(12), QByteArray("[]\r\nLanguage"));
 }
 
 void TestShell::settingsBesideWritableProgram()

@@ -1,6 +1,7 @@
 #include "app/FormMain.h"
 #include "commandfile/CommandEditor.h"
 #include "commandfile/Messages.h"
+#include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
@@ -187,6 +188,8 @@ private slots:
     void unencodableCharacterRefusesExport();
     void cancelledDialogWritesNothing();
     void failedWriteLeavesNoFile();
+    void unfinishedWriteLeavesNoFile_data();
+    void unfinishedWriteLeavesNoFile();
 
     // Clearing.
     void clearingKeepsPanelsAndTicks();
@@ -1245,6 +1248,45 @@ void TestCommandEditor::failedWriteLeavesNoFile()
     QCOMPARE(page.list(), list);
     QCOMPARE(page.form.CmdCounter, 1);
     QVERIFY(page.ui().CornerButtonExportFTPFile->isEnabled());
+}
+
+void TestCommandEditor::unfinishedWriteLeavesNoFile_data()
+{
+    QTest::addColumn<Confinement>("confinement");
+    QTest::addColumn<int>("reason"); // errno
+    QTest::addRow("disk full") << Confinement::FullDisk << ENOSPC;
+    QTest::addRow("file-size limit") << Confinement::FileSizeLimit << EFBIG;
+}
+
+// The list is larger than the room left: the export says so, with the
+// system's reason, and leaves no empty or cut file that would block the next.
+void TestCommandEditor::unfinishedWriteLeavesNoFile()
+{
+    QFETCH(Confinement, confinement);
+    QFETCH(int, reason);
+
+    Page page;
+    page.open("ExpanderCfgDiag");
+    page.add();
+    QVERIFY(page.list().size() > int(FileSizeLimitBytes));
+    QTemporaryDir out;
+    const QString path = out.filePath("0000000001.kcf");
+    const ConfinedRun run = RunConfined(
+        confinement, out.path().toStdString(), [] {},
+        [&] {
+            page.boxes().fileAnswers.push_back(path);
+            page.exportList();
+            QStringList seen;
+            for (const FakeDialogs::Shown &shown : page.messages())
+                seen << shown.text;
+            seen << QDir(out.path())
+                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            return seen.join(QLatin1Char('\n')).toStdString();
+        });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    QCOMPARE(QString::fromStdString(run.Output),
+             Text(FileNotWritten, false).arg(path, QString::fromLocal8Bit(std::strerror(reason))));
 }
 
 // ---- clearing --------------------------------------------------------------
