@@ -262,7 +262,8 @@ std::int32_t SetupValueReader::ArrayElement(const SetupValue &value, std::uint32
 {
     if (element < 1 || element > value.count)
         throw SetupReadFailure("the array" + At(value.recordOffset) + " has " +
-                               std::to_string(value.count) + " elements, element " +
+                               std::to_string(value.count) +
+                               (value.count == 1 ? " element" : " elements") + ", element " +
                                std::to_string(element) + " is missing");
     SetupValue single;
     single.kind = value.kind == SetupValue::Kind::Int32Array ? SetupValue::Kind::Int32

@@ -600,12 +600,12 @@ void TestSetupReader::failures_data()
         file.Add(ParamTransmission, 1, ElemTxServers, B::IntArray({2}));
         QTest::addRow("one-element array for element 6")
             << Bytes(file)
-            << "the array" + at(file.RecordOffset(0)) + " has 1 elements, element 2 is missing"
+            << "the array" + at(file.RecordOffset(0)) + " has 1 element, element 2 is missing"
             << ModelChange([](SetupModel &m) { m.Transmissions[1].Server1Inst = 2; });
     }
     QTest::addRow("two-element array for element 13")
         << Bytes(B().Add(ParamTransmission, 2, ElemTxAlarms, B::IntArray({60, 120})))
-        << QString("element 3 is missing") << ModelChange([](SetupModel &m) {
+        << QString("has 2 elements, element 3 is missing") << ModelChange([](SetupModel &m) {
                m.Transmissions[2].AlarmInt1 = 60;
                m.Transmissions[2].AlarmInt2 = 120;
            });
