@@ -3,6 +3,7 @@
 #include "estimators/NumberFormat.h"
 #include "setup/SetupFileFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -230,7 +231,7 @@ std::optional<TextValue> SetupValueReader::Text(const SetupValue &value) const
     switch (value.kind) {
     case SetupValue::Kind::Text:
         text.offset = value.dataOffset;
-        text.length = value.count;
+        text.length = std::min(value.count, MaxTextLength);
         return text;
     case SetupValue::Kind::Int32:
         text.inFile = false;

@@ -37,7 +37,8 @@ struct SetupValue
     std::uint32_t count = 0;        // text length or array count
 };
 
-// A text for a text field: bytes of the file, or the decimal text of a number.
+// A text for a text field: bytes of the file, at most MaxTextLength of them,
+// or the decimal text of a number.
 struct TextValue
 {
     bool inFile = true;
