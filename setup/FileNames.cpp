@@ -1,5 +1,7 @@
 #include "setup/FileNames.h"
 
+#include "commandfile/Utf8.h"
+
 #include <QFile>
 
 namespace {
@@ -19,40 +21,9 @@ unsigned char EscapedByte(QChar c)
     return static_cast<unsigned char>(c.unicode() - EscapeBase);
 }
 
-// The length of the UTF-8 sequence that starts at i, 0 where none does.
-qsizetype Utf8SequenceLength(const QByteArray &bytes, qsizetype i)
+QChar Escape(char byte)
 {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80)
-        return 1;
-    qsizetype length = 0;
-    char32_t code = 0;
-    char32_t lowest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-        lowest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-        lowest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-        lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (bytes.size() - i < length)
-        return 0;
-    for (qsizetype k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(bytes[i + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        code = code << 6 | (next & 0x3F);
-    }
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return code < lowest || code > 0x10FFFF || surrogate ? 0 : length;
+    return QChar(static_cast<char16_t>(EscapeBase + static_cast<unsigned char>(byte)));
 }
 
 } // namespace
@@ -80,18 +51,11 @@ std::filesystem::path NativePath(const QString &name)
 QString FileNameFromNative(const QByteArray &name)
 {
     QString text;
-    qsizetype runStart = 0;
-    qsizetype i = 0;
-    while (i <= name.size()) {
-        const qsizetype length = i < name.size() ? Utf8SequenceLength(name, i) : 0;
-        if (length > 0) {
-            i += length;
-            continue;
-        }
-        text += QFile::decodeName(name.mid(runStart, i - runStart));
-        if (i < name.size())
-            text += QChar(static_cast<char16_t>(EscapeBase + static_cast<unsigned char>(name[i])));
-        runStart = ++i;
+    for (const std::string &character : Utf8Characters(name.toStdString())) {
+        if (Utf8CodePoint(character) >= 0)
+            text += QFile::decodeName(QByteArray::fromStdString(character));
+        else // a byte that starts no valid sequence stands alone
+            text += Escape(character[0]);
     }
     return text;
 }

@@ -233,6 +233,14 @@ struct RemovedAtEnd
     }
 };
 
+// Rows for each entry point.
+void DialogAndDropRows()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addRow("dialog") << true;
+    QTest::addRow("drop") << false;
+}
+
 QString M1(const QString &name)
 {
     return QStringLiteral("M1  ") + name;
@@ -592,9 +600,7 @@ void TestSetupImport::dialogCancelled()
 
 void TestSetupImport::channelNamesAndLanguage_data()
 {
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
+    DialogAndDropRows();
 }
 
 // Only the dialog way marks the names as imported, so that they survive a
@@ -761,9 +767,7 @@ void TestSetupImport::realDrop()
 
 void TestSetupImport::brokenFile_data()
 {
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
+    DialogAndDropRows();
 }
 
 // A walk that fails applies nothing; only the drop way says so once more.
@@ -912,9 +916,7 @@ void TestSetupImport::importCannotStart()
 
 void TestSetupImport::failedAllocation_data()
 {
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
+    DialogAndDropRows();
 }
 
 // Memory that runs out part-way through an import is told as a failed import
