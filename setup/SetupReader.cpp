@@ -59,15 +59,8 @@ public:
     void Apply()
     {
         for (const Pending &p : pending_) {
-            std::string text = values_.Fetch(p.text);
-            if (p.trimmed) {
-                // In place: a long text is not copied a second time.
-                const std::string_view kept = Trimmed(text);
-                const auto first = static_cast<std::size_t>(kept.data() - text.data());
-                text.erase(first + kept.size());
-                text.erase(0, first);
-            }
-            *p.field = std::move(text);
+            const std::string text = values_.Fetch(p.text);
+            *p.field = p.trimmed ? std::string(Trimmed(text)) : text;
         }
         pending_.clear();
     }

@@ -45,8 +45,6 @@ struct TextValue
     std::uint64_t offset = 0;
     std::uint32_t length = 0;
     std::string literal;
-
-    std::uint64_t Length() const { return inFile ? length : literal.size(); }
 };
 
 // The text without its leading and trailing characters of codes 0 to 32.
