@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -8,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -88,6 +90,35 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> opened_{false};
     std::thread thread_;
+};
+
+// Lets this process write files of at most bytes bytes while it lives: a
+// longer write fails (EFBIG) instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        set_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool Set() const { return set_; }
+
+private:
+    rlimit before_{};
+    void (*signal_)(int) = SIG_DFL;
+    bool set_ = false;
 };
 
 } // namespace SpecialFiles

@@ -308,6 +308,8 @@ private slots:
     void brokenFile();
     void importCannotStart_data();
     void importCannotStart();
+    void linkToASetupFile_data();
+    void linkToASetupFile();
     void failedAllocation_data();
     void failedAllocation();
 
@@ -852,6 +854,9 @@ void TestSetupImport::importCannotStart_data()
     QTest::addRow("drop, a socket") << false << "socket.bin" << true << false << notRegular;
     QTest::addRow("dialog, larger than 64 MB")
         << true << "huge.bin" << true << false << "larger than 64 MB";
+    // A copy cut short leaves nothing half-written.
+    QTest::addRow("drop, copy cut short")
+        << false << "limited.bin" << true << false << "cannot be written: file too large";
 
     // German sentences keep no English reason; a reason without a German
     // text stands apart as the system's.
@@ -892,7 +897,7 @@ void TestSetupImport::importCannotStart()
     std::optional<SpecialFiles::Socket> socket;
     if (source == QLatin1String("folder.bin"))
         QDir().mkpath(path);
-    if (source == QLatin1String("setup.bin"))
+    if (source == QLatin1String("setup.bin") || source == QLatin1String("limited.bin"))
         WriteSetup(path, "Level", "TDS");
     if (source == QLatin1String("pipe.bin") || source == QLatin1String("link.bin"))
         QVERIFY(SpecialFiles::MakePipe(pipe.toStdString()));
@@ -917,7 +922,14 @@ void TestSetupImport::importCannotStart()
     const QStringList labels = RowLabels(form);
 
     SpecialFiles::PipeWatch watch(pipe.toStdString());
-    Import(form, platform, dialog, path);
+    {
+        std::optional<SpecialFiles::FileSizeLimit> limit;
+        if (source == QLatin1String("limited.bin")) {
+            limit.emplace(HeaderSize);
+            QVERIFY(limit->Set());
+        }
+        Import(form, platform, dialog, path);
+    }
     QVERIFY2(!watch.Opened(), "the pipe was opened");
     QStringList messages = Messages(platform);
     if (!dialog)
@@ -938,6 +950,25 @@ void TestSetupImport::importCannotStart()
     // The dialog remembers the chosen folder as soon as a file is chosen.
     QCOMPARE(QString::fromStdString(form.ImportDir),
              dialog ? QDir::toNativeSeparators(QFileInfo(path).absolutePath()) : QString());
+}
+
+void TestSetupImport::linkToASetupFile_data()
+{
+    DialogAndDropRows();
+}
+
+// A link to a regular file is read like the file.
+void TestSetupImport::linkToASetupFile()
+{
+    QFETCH(bool, dialog);
+    TestPlatform platform;
+    QTemporaryDir files;
+    TFormMain form(platform.environment());
+    const QString link = files.filePath("link.bin");
+    QVERIFY(QFile::link(WriteSetup(files.filePath("setup.bin"), "Linked"), link));
+    Import(form, platform, dialog, link);
+    QCOMPARE(Messages(platform), dialog ? QStringList() : QStringList{Dropped});
+    QCOMPARE(form.MeasurementLabel[1]->text(), M1("Linked"));
 }
 
 void TestSetupImport::failedAllocation_data()
