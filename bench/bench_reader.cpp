@@ -131,8 +131,8 @@ std::size_t EntriesForBytes(double bytes)
     return static_cast<std::size_t>(bytes / perEntry);
 }
 
-// Every entry names channel 1 with one long shared text: one copy is kept,
-// not one per entry.
+// Every entry names channel 1 with one long shared text: one cut copy is
+// kept, not one per entry.
 B::Bytes SharedLongName(std::size_t entries)
 {
     B file;
@@ -225,6 +225,8 @@ int main(int argc, char **argv)
     WriteFile(warmUp, LoggerFile(WarmUpEntries));
 
     const std::size_t oneMegabyte = EntriesForBytes(OneMegabyte);
+    // Refused before its walk: a logger's file is far smaller.
+    const std::size_t overTheBound = EntriesForBytes(static_cast<double>(MaxFileSize) * 1.05);
     const std::vector<Case> cases = {
         {"logger-like", 1000, LoggerFile},
         {"logger-like", 100000, LoggerFile},
@@ -233,6 +235,7 @@ int main(int argc, char **argv)
         {"one shared long name", 1000000, SharedLongName},
         {"texts claiming the rest", 1000000, TextsClaimingTheRest},
         {"a text claiming 4 GB", 1000000, FourGigabyteText},
+        {"logger-like, over 64 MB", overTheBound, LoggerFile},
     };
 
     std::printf("%-24s %9s %12s %11s %9s %10s %8s %s\n", "file", "entries", "bytes", "ms/file",

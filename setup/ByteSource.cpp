@@ -54,18 +54,30 @@ bool MemoryByteSource::ReadAt(std::uint64_t position, void *buffer, std::size_t 
 FileByteSource::FileByteSource(const std::filesystem::path &path, std::size_t pageSize)
     : pageSize_(std::max<std::size_t>(pageSize, 1))
 {
+    // Only a regular file is opened: opening a pipe waits for a writer, and
+    // a device may never end.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) {
+        openFault_ = FileFault::OfSystem(error.value());
+        return;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        openFault_.kind = FileFault::Kind::NotRegular;
+        return;
+    }
     // The pages are the only buffer; the stream's own would copy twice.
     file_.rdbuf()->pubsetbuf(nullptr, 0);
     errno = 0;
     file_.open(path, std::ios::binary);
     if (!file_.is_open()) {
-        openError_ = errno != 0 ? std::strerror(errno) : "the file cannot be opened";
+        openFault_ = FileFault::OfSystem(errno != 0 ? errno : EIO);
         return;
     }
     file_.seekg(0, std::ios::end);
     const std::streamoff end = file_.tellg();
     if (!file_ || end < 0) {
-        openError_ = "the size of the file cannot be found";
+        openFault_ = FileFault::OfSystem(EIO);
         return;
     }
     size_ = static_cast<std::uint64_t>(end);

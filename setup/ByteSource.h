@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/FileFault.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -59,8 +61,8 @@ public:
                             std::size_t pageSize = DefaultPageSize);
 
     bool IsOpen() const { return open_; }
-    // Why the file could not be opened; empty when it is open.
-    const std::string &OpenError() const { return openError_; }
+    // Why the file could not be opened; none when it is open.
+    const FileFault &OpenFault() const { return openFault_; }
 
     std::uint64_t Size() const override { return size_; }
     bool ReadAt(std::uint64_t position, void *buffer, std::size_t count) override;
@@ -81,7 +83,7 @@ private:
 
     std::ifstream file_;
     bool open_ = false;
-    std::string openError_;
+    FileFault openFault_;
     std::uint64_t size_ = 0;
     std::size_t pageSize_;
     std::array<Page, PageCount> pages_;

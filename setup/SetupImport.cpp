@@ -6,14 +6,20 @@
 #include "commandfile/CommandEditor.h"
 #include "estimators/EstimatorPage.h"
 #include "estimators/IntervalTables.h"
+#include "setup/FileNames.h"
 #include "setup/SetupApply.h"
+#include "setup/SetupCopy.h"
+#include "setup/SetupFileFormat.h"
 #include "ui/ClickLabel.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -27,11 +33,61 @@ const char *const DroppedText = "DROPPED";
 const char *const CannotImportText = "Can't import! Error in file content!";
 
 // Ours: an import that cannot even start says so instead of doing nothing.
+// "%1" names the chosen file, "%2" the reason (or the copy, "%3" the reason).
 constexpr Message SetupNotCopied = {
     "The setup file \"%1\" could not be imported: %2",
     "Die Konfigurationsdatei \"%1\" konnte nicht importiert werden: %2"};
-constexpr Message SetupNotOpened = {"The setup file could not be read: %1",
-                                    "Die Konfigurationsdatei konnte nicht gelesen werden: %1"};
+constexpr Message CopyNotWritten = {
+    "The setup file \"%1\" could not be imported: its temporary copy \"%2\" cannot be "
+    "written: %3",
+    "Die Konfigurationsdatei \"%1\" konnte nicht importiert werden: ihre temporäre Kopie "
+    "\"%2\" kann nicht geschrieben werden: %3"};
+constexpr Message SetupNotOpened = {
+    "The temporary copy \"%1\" of the setup file could not be read: %2",
+    "Die temporäre Kopie \"%1\" der Konfigurationsdatei konnte nicht gelesen werden: %2"};
+constexpr Message SetupNotImported = {"The setup file could not be imported: %1",
+                                      "Die Konfigurationsdatei konnte nicht importiert werden: %1"};
+
+// Reasons, so that a German sentence does not end in English. A reason
+// without a text of its own stands apart as the system's.
+constexpr Message NotRegularReason = {
+    "not a regular file (a folder, a pipe or a device)",
+    "keine reguläre Datei (sondern ein Ordner, eine Pipe oder ein Gerät)"};
+constexpr Message TooLargeReason = {
+    "the file is larger than %1 MB, far more than a setup file holds",
+    "die Datei ist größer als %1 MB, weit mehr als eine Konfigurationsdatei enthält"};
+constexpr Message OutOfMemoryReason = {"not enough memory", "nicht genug Arbeitsspeicher"};
+constexpr Message AccessDeniedReason = {"access denied", "Zugriff verweigert"};
+constexpr Message NoSpaceReason = {"no space left on the drive",
+                                   "kein Platz mehr auf dem Laufwerk"};
+constexpr Message TooManyFilesReason = {"too many open files", "zu viele offene Dateien"};
+constexpr Message SystemReason = {"system error %1 (%2)",
+                                  "Systemfehler %1 (Meldung des Systems: %2)"};
+
+struct ErrorReason
+{
+    int error;
+    Message reason;
+};
+
+const ErrorReason ErrorReasons[] = {
+    {ENOENT, {"file not found", "Datei nicht gefunden"}},
+    {EACCES, AccessDeniedReason},
+    {EPERM, AccessDeniedReason},
+    {EISDIR, NotRegularReason},
+    {ENOSPC, NoSpaceReason},
+    {EDQUOT, NoSpaceReason},
+    {EFBIG, {"file too large", "Datei zu groß"}},
+    {EROFS, {"the drive is read-only", "das Laufwerk ist schreibgeschützt"}},
+    {ENOTDIR, {"a part of the path is not a folder", "ein Teil des Pfades ist kein Ordner"}},
+    {ENAMETOOLONG, {"name too long", "Name zu lang"}},
+    {EIO, {"input/output error", "Ein-/Ausgabefehler"}},
+    {ENOMEM, OutOfMemoryReason},
+    {EMFILE, TooManyFilesReason},
+    {ENFILE, TooManyFilesReason},
+};
+
+constexpr std::uint64_t BytesPerMB = 1'000'000;
 
 constexpr int ConductivityNameRow = 8;
 
@@ -46,6 +102,39 @@ SetupImport::SetupImport(TFormMain &form) : w(form)
 void SetupImport::Tell(const QString &text, bool error)
 {
     w.Boxes().showMessage(&w, error ? Dialogs::Kind::Error : Dialogs::Kind::Plain, text);
+}
+
+QString SetupImport::Text(const Message &message) const
+{
+    return QString::fromUtf8(message.In(!w.LanguageEN));
+}
+
+QString SetupImport::Reason(const FileFault &fault) const
+{
+    switch (fault.kind) {
+    case FileFault::Kind::NotRegular:
+        return Text(NotRegularReason);
+    case FileFault::Kind::TooLarge:
+        return Text(TooLargeReason).arg(SetupFile::MaxFileSize / BytesPerMB);
+    case FileFault::Kind::System:
+    case FileFault::Kind::None:
+        break;
+    }
+    for (const ErrorReason &known : ErrorReasons)
+        if (known.error == fault.systemError)
+            return Text(known.reason);
+    return Text(SystemReason)
+        .arg(QString::number(fault.systemError),
+             QString::fromLocal8Bit(std::strerror(fault.systemError)));
+}
+
+void SetupImport::Guarded(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const std::bad_alloc &) {
+        Tell(Text(SetupNotImported).arg(Text(OutOfMemoryReason)), true);
+    }
 }
 
 QString SetupImport::TemporaryCopyPath() const
@@ -121,6 +210,24 @@ bool SetupImport::ApplySetup()
     ClearTxChannelSwitches();
     CorrectSetup(w.Setup);
     w.Estimators->DetachIntervalHandlers();
+    try {
+        ApplyControls();
+    } catch (...) {
+        // A step that fails must not leave the estimators held off or the
+        // interval handlers detached.
+        w.CalcDisabled = false;
+        w.Estimators->AttachIntervalHandlers();
+        throw;
+    }
+    w.Estimators->AttachIntervalHandlers();
+    w.Estimators->SwitchVTX1Click(nullptr);
+    w.Estimators->SwitchVTX2Click(nullptr);
+    w.Commands->FillCommandPanels();
+    return true;
+}
+
+void SetupImport::ApplyControls()
+{
     w.CalcDisabled = true;
     for (int i = 1; i <= EstimatorRowCount; ++i)
         ApplyChannelRow(i, Pass::Sampling);
@@ -133,81 +240,86 @@ bool SetupImport::ApplySetup()
         ApplyChannelRow(i, Pass::Storage);
     ApplyTransmissionControls(Pass::Storage);
     w.CalcDisabled = false;
-    w.Estimators->AttachIntervalHandlers();
-    w.Estimators->SwitchVTX1Click(nullptr);
-    w.Estimators->SwitchVTX2Click(nullptr);
-    w.Commands->FillCommandPanels();
-    return true;
 }
 
 SetupReadResult SetupImport::ReadSetupFile()
 {
-    const SetupReadResult result = ::ReadSetupFile(TemporaryCopyPath().toStdString(), w.Setup);
-    const QString description = QString::fromStdString(result.Description);
+    const QString copy = TemporaryCopyPath();
+    const SetupReadResult result = ::ReadSetupFile(NativePath(copy), w.Setup);
     if (result.Outcome == SetupReadOutcome::WalkFailed)
-        Tell(QString::fromLatin1(ReadConfigFailedText) + description, false);
+        Tell(QString::fromLatin1(ReadConfigFailedText) + QString::fromStdString(result.Description),
+             false);
     else if (result.Outcome == SetupReadOutcome::OpenFailed)
-        Tell(QString::fromUtf8(SetupNotOpened.In(!w.LanguageEN)).arg(description), true);
+        Tell(Text(SetupNotOpened).arg(ReadableFileName(copy), Reason(result.Fault)), true);
     return result;
 }
 
-// Each import starts from scratch: a copy that fails leaves nothing to read.
 bool SetupImport::MakeTemporaryCopy(const QString &source)
 {
     const QString copy = TemporaryCopyPath();
-    QDir().mkpath(w.Platform().DataFolder);
-    QFile::remove(copy);
-    QFile file(source);
-    if (!file.copy(copy)) {
-        Tell(QString::fromUtf8(SetupNotCopied.In(!w.LanguageEN)).arg(source, file.errorString()),
-             true);
-        return false;
-    }
-    // A copy of a read-only file may keep that attribute, which would stop
-    // the next import from deleting or overwriting it.
-    QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ReadOwner | QFile::WriteOwner);
-    return QFileInfo::exists(copy);
+    std::error_code ignored; // a folder that cannot be made shows in the copy
+    std::filesystem::create_directories(NativePath(w.Platform().DataFolder), ignored);
+    const SetupCopyResult result = CopySetupFile(NativePath(source), NativePath(copy));
+    if (!result.fault)
+        return true;
+    const QString name = ReadableFileName(source);
+    if (result.side == SetupCopyResult::Side::Source)
+        Tell(Text(SetupNotCopied).arg(name, Reason(result.fault)), true);
+    else
+        Tell(Text(CopyNotWritten).arg(name, ReadableFileName(copy), Reason(result.fault)), true);
+    return false;
 }
 
 void SetupImport::MenuItemImportClick()
 {
-    Dialogs::FileRequest request;
-    request.title = QString::fromLatin1(ImportTitle);
-    request.folder = w.ImportDir.empty() ? w.ExePath : QString::fromStdString(w.ImportDir);
-    request.filters =
-        QStringList{QString::fromLatin1(SetupFilePattern), QString::fromLatin1(AnyFilePattern)};
-    const QString path = w.Boxes().openFileName(&w, request);
-    if (path.isEmpty())
-        return;
-    w.ImportDir = QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toStdString();
-    if (!MakeTemporaryCopy(path) || !ReadSetupFile().Succeeded())
-        return;
-    if (ApplySetup())
-        w.ChangeChannelNames = false;
-    // The variant follows the name of channel 8; only a change runs its handler.
-    w.ui->ConductivityCheckBox->setChecked(w.MeasurementLabel[ConductivityNameRow]->text().contains(
-        QLatin1String(ConductivityRowName), Qt::CaseSensitive));
+    Guarded([this] {
+        Dialogs::FileRequest request;
+        request.title = QString::fromLatin1(ImportTitle);
+        request.folder = w.ImportDir.empty()
+                             ? w.ExePath
+                             : FileNameFromNative(QByteArray::fromStdString(w.ImportDir));
+        request.filters =
+            QStringList{QString::fromLatin1(SetupFilePattern), QString::fromLatin1(AnyFilePattern)};
+        const QString path = w.Boxes().openFileName(&w, request);
+        if (path.isEmpty())
+            return;
+        // The bytes of the name, which need not be UTF-8.
+        w.ImportDir =
+            NativeFileName(QDir::toNativeSeparators(QFileInfo(path).absolutePath())).toStdString();
+        if (!MakeTemporaryCopy(path) || !ReadSetupFile().Succeeded())
+            return;
+        if (ApplySetup())
+            w.ChangeChannelNames = false;
+        // The variant follows the name of channel 8; only a change runs its handler.
+        w.ui->ConductivityCheckBox->setChecked(
+            w.MeasurementLabel[ConductivityNameRow]->text().contains(
+                QLatin1String(ConductivityRowName), Qt::CaseSensitive));
+    });
 }
 
 void SetupImport::WMDropFiles(const QStringList &files)
 {
-    Tell(QString::fromLatin1(DroppedText), false);
-    if (files.isEmpty())
-        return;
-    const QString name = files.first();
-    const QString fileName = QFileInfo(name).fileName();
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot >= 0 && fileName.mid(dot + 1).toUpper() == QLatin1String(SetupFileExtension))
-        ImportSetupFile(name);
+    Guarded([this, &files] {
+        Tell(QString::fromLatin1(DroppedText), false);
+        if (files.isEmpty())
+            return;
+        const QString name = files.first();
+        const QString fileName = QFileInfo(name).fileName();
+        const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0 && fileName.mid(dot + 1).toUpper() == QLatin1String(SetupFileExtension))
+            ImportSetupFile(name);
+    });
 }
 
 void SetupImport::ImportSetupFile(const QString &fileName)
 {
-    if (fileName.isEmpty() || !MakeTemporaryCopy(fileName))
-        return;
-    const SetupReadResult result = ReadSetupFile();
-    if (result.Succeeded())
-        ApplySetup();
-    else if (result.Outcome == SetupReadOutcome::WalkFailed)
-        Tell(QString::fromLatin1(CannotImportText), false);
+    Guarded([this, &fileName] {
+        if (fileName.isEmpty() || !MakeTemporaryCopy(fileName))
+            return;
+        const SetupReadResult result = ReadSetupFile();
+        if (result.Succeeded())
+            ApplySetup();
+        else if (result.Outcome == SetupReadOutcome::WalkFailed)
+            Tell(QString::fromLatin1(CannotImportText), false);
+    });
 }

@@ -5,7 +5,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class TFormMain;
+struct Message;
 
 // Applying an imported setup to both pages, and the ways a file is imported.
 class SetupImport : public QObject
@@ -36,8 +39,14 @@ public:
 
 private:
     bool MakeTemporaryCopy(const QString &source);
+    void ApplyControls();
     void ApplyTransmissionControls(Pass pass);
     void Tell(const QString &text, bool error);
+    QString Text(const Message &message) const;
+    QString Reason(const FileFault &fault) const;
+    // Runs a handler's work; memory that runs out is told as a failed import
+    // instead of escaping the handler.
+    void Guarded(const std::function<void()> &step);
 
     TFormMain &w;
 };

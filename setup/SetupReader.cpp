@@ -33,15 +33,14 @@ bool IsTakenOver(std::uint32_t paramId)
 }
 
 // Texts are copied out of the file only once the walk is over, the last one
-// given to each field: a directory that points many entries at one long text
-// then costs one copy per field, not one per entry. All texts kept together
-// may not exceed the file's size, so however often a directory points at the
-// same bytes the model never holds more text than the file has.
+// given to each field: a directory that points many entries at one text then
+// costs one copy per field, not one per entry. Each text is cut to
+// MaxTextLength bytes, so the model never holds more than that per field,
+// however often a directory points at the same bytes.
 class PendingTexts
 {
 public:
-    PendingTexts(SetupValueReader &values, std::uint64_t budget) : values_(values), budget_(budget)
-    {}
+    explicit PendingTexts(SetupValueReader &values) : values_(values) {}
 
     void Keep(std::string &field, const SetupValue &value, bool trimmed)
     {
@@ -50,12 +49,6 @@ public:
             return;
         auto found = std::find_if(pending_.begin(), pending_.end(),
                                   [&field](const Pending &p) { return p.field == &field; });
-        const std::uint64_t replaced = found == pending_.end() ? 0 : found->text.Length();
-        if (total_ - replaced + text->Length() > budget_)
-            throw SetupReadFailure("the text of the value record at offset " +
-                                   std::to_string(value.recordOffset) +
-                                   " makes the texts longer than the file");
-        total_ = total_ - replaced + text->Length();
         if (found == pending_.end())
             pending_.push_back({&field, std::move(*text), trimmed});
         else
@@ -66,15 +59,8 @@ public:
     void Apply()
     {
         for (const Pending &p : pending_) {
-            std::string text = values_.Fetch(p.text);
-            if (p.trimmed) {
-                // In place: a long text is not copied a second time.
-                const std::string_view kept = Trimmed(text);
-                const auto first = static_cast<std::size_t>(kept.data() - text.data());
-                text.erase(first + kept.size());
-                text.erase(0, first);
-            }
-            *p.field = std::move(text);
+            const std::string text = values_.Fetch(p.text);
+            *p.field = p.trimmed ? std::string(Trimmed(text)) : text;
         }
         pending_.clear();
     }
@@ -88,8 +74,6 @@ private:
     };
 
     SetupValueReader &values_;
-    std::uint64_t budget_;
-    std::uint64_t total_ = 0;
     std::vector<Pending> pending_; // at most one per text field of the model
 };
 
@@ -97,7 +81,7 @@ class SetupWalk
 {
 public:
     SetupWalk(ByteSource &source, SetupModel &model)
-        : source_(source), model_(model), values_(source), texts_(values_, source.Size())
+        : source_(source), model_(model), values_(source), texts_(values_)
     {}
 
     // Walks the directory; throws SetupReadFailure where it has to stop.
@@ -316,6 +300,13 @@ namespace {
 SetupReadResult WalkSetupFile(ByteSource &source, SetupModel &model)
 {
     SetupReadResult result;
+    if (source.Size() > MaxFileSize) {
+        result.Outcome = SetupReadOutcome::OpenFailed;
+        result.Fault.kind = FileFault::Kind::TooLarge;
+        result.Description =
+            "the file has " + std::to_string(source.Size()) + " bytes, " + result.Fault.Text();
+        return result;
+    }
     // The first failure is the one reported.
     const auto guarded = [&result](auto step) {
         const auto fail = [&result](const char *description) {
@@ -352,6 +343,7 @@ SetupReadResult ReadSetupFile(const std::filesystem::path &path, SetupModel &mod
     FileByteSource source(path);
     if (!source.IsOpen())
         return {SetupReadOutcome::OpenFailed,
-                "cannot open \"" + path.string() + "\": " + source.OpenError()};
+                "cannot open \"" + path.string() + "\": " + source.OpenFault().Text(),
+                source.OpenFault()};
     return WalkSetupFile(source, model);
 }

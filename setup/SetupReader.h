@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/ByteSource.h"
+#include "setup/FileFault.h"
 #include "setup/SetupModel.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@ inline constexpr const char *ReadConfigFailedText = "Read of config failed - ";
 enum class SetupReadOutcome
 {
     Complete,   // the walk reached the end of the directory
-    OpenFailed, // the file could not be opened; nothing was read
+    OpenFailed, // the file could not be opened or is too large; nothing was read
     WalkFailed  // the walk stopped; what was read before stays in the model
 };
 
@@ -20,6 +21,7 @@ struct SetupReadResult
 {
     SetupReadOutcome Outcome = SetupReadOutcome::Complete;
     std::string Description; // why the open or the walk failed
+    FileFault Fault;         // why the file was not opened
 
     // The truth value of the read: only a complete walk may be applied.
     bool Succeeded() const { return Outcome == SetupReadOutcome::Complete; }

@@ -3,6 +3,7 @@
 #include "estimators/NumberFormat.h"
 #include "setup/SetupFileFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -230,7 +231,7 @@ std::optional<TextValue> SetupValueReader::Text(const SetupValue &value) const
     switch (value.kind) {
     case SetupValue::Kind::Text:
         text.offset = value.dataOffset;
-        text.length = value.count;
+        text.length = std::min(value.count, MaxTextLength);
         return text;
     case SetupValue::Kind::Int32:
         text.inFile = false;
@@ -262,7 +263,8 @@ std::int32_t SetupValueReader::ArrayElement(const SetupValue &value, std::uint32
 {
     if (element < 1 || element > value.count)
         throw SetupReadFailure("the array" + At(value.recordOffset) + " has " +
-                               std::to_string(value.count) + " elements, element " +
+                               std::to_string(value.count) +
+                               (value.count == 1 ? " element" : " elements") + ", element " +
                                std::to_string(element) + " is missing");
     SetupValue single;
     single.kind = value.kind == SetupValue::Kind::Int32Array ? SetupValue::Kind::Int32

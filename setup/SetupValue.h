@@ -37,15 +37,14 @@ struct SetupValue
     std::uint32_t count = 0;        // text length or array count
 };
 
-// A text for a text field: bytes of the file, or the decimal text of a number.
+// A text for a text field: bytes of the file, at most MaxTextLength of them,
+// or the decimal text of a number.
 struct TextValue
 {
     bool inFile = true;
     std::uint64_t offset = 0;
     std::uint32_t length = 0;
     std::string literal;
-
-    std::uint64_t Length() const { return inFile ? length : literal.size(); }
 };
 
 // The text without its leading and trailing characters of codes 0 to 32.

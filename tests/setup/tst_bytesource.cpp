@@ -1,5 +1,6 @@
 #include "setup/ByteSource.h"
 #include "setup/SetupModel.h"
+#include "tests/setup/SpecialFiles.h"
 
 #include <QtTest>
 
@@ -27,7 +28,8 @@ private slots:
     void littleEndianValues();
     void fileReadsMatchMemory_data();
     void fileReadsMatchMemory();
-    void missingFile();
+    void filesThatCannotBeOpened_data();
+    void filesThatCannotBeOpened();
 };
 
 void TestByteSource::littleEndianValues()
@@ -96,14 +98,37 @@ void TestByteSource::fileReadsMatchMemory()
     }
 }
 
-void TestByteSource::missingFile()
+void TestByteSource::filesThatCannotBeOpened_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    const auto kind = [](FileFault::Kind k) { return static_cast<int>(k); };
+    QTest::addRow("missing") << "MISSING.BIN" << kind(FileFault::Kind::System);
+    QTest::addRow("a folder") << "FOLDER.BIN" << kind(FileFault::Kind::NotRegular);
+    QTest::addRow("a pipe") << "PIPE.BIN" << kind(FileFault::Kind::NotRegular);
+    QTest::addRow("a device") << "/dev/null" << kind(FileFault::Kind::NotRegular);
+}
+
+// Only regular files are opened: opening a pipe would wait for a writer.
+void TestByteSource::filesThatCannotBeOpened()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
     QTemporaryDir dir;
-    FileByteSource file(dir.filePath("MISSING.BIN").toStdString());
+    const std::string path = QDir(dir.path()).filePath(name).toStdString();
+    if (name == QLatin1String("FOLDER.BIN"))
+        QVERIFY(QDir().mkpath(QString::fromStdString(path)));
+    if (name == QLatin1String("PIPE.BIN"))
+        QVERIFY(SpecialFiles::MakePipe(path));
+    SpecialFiles::PipeWatch watch(path);
+
+    FileByteSource file(path);
     QVERIFY(!file.IsOpen());
-    QVERIFY(!file.OpenError().empty());
+    QCOMPARE(static_cast<int>(file.OpenFault().kind), kind);
+    QVERIFY(!file.OpenFault().Text().empty());
     std::uint32_t value = 0;
     QVERIFY(!file.ReadUInt32At(0, value));
+    QVERIFY(!watch.Opened());
 }
 
 QTEST_APPLESS_MAIN(TestByteSource)

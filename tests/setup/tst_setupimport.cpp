@@ -5,6 +5,7 @@
 #include "setup/SetupImport.h"
 #include "tests/setup/SetupFileBuilder.h"
 #include "tests/setup/SetupModelText.h"
+#include "tests/setup/SpecialFiles.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
@@ -15,7 +16,12 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <new>
+#include <optional>
+#include <utility>
 
 using ModelChange = std::function<void(SetupModel &)>;
 Q_DECLARE_METATYPE(ModelChange)
@@ -216,6 +222,51 @@ void Import(TFormMain &form, TestPlatform &platform, bool dialog, const QString 
     }
 }
 
+// Removes a folder by the bytes of its name.
+struct RemovedAtEnd
+{
+    std::string path;
+    ~RemovedAtEnd()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+// Dialogs whose first box or file dialog runs out of memory.
+class OutOfMemoryOnce : public FakeDialogs
+{
+public:
+    void showMessage(QWidget *parent, Kind kind, const QString &text,
+                     QMessageBox::StandardButton button) override
+    {
+        FailOnce();
+        FakeDialogs::showMessage(parent, kind, text, button);
+    }
+    QString openFileName(QWidget *parent, const FileRequest &request) override
+    {
+        FailOnce();
+        return FakeDialogs::openFileName(parent, request);
+    }
+
+    bool failed = false;
+
+private:
+    void FailOnce()
+    {
+        if (!std::exchange(failed, true))
+            throw std::bad_alloc();
+    }
+};
+
+// Rows for each entry point.
+void DialogAndDropRows()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addRow("dialog") << true;
+    QTest::addRow("drop") << false;
+}
+
 QString M1(const QString &name)
 {
     return QStringLiteral("M1  ") + name;
@@ -257,6 +308,15 @@ private slots:
     void brokenFile();
     void importCannotStart_data();
     void importCannotStart();
+    void linkToASetupFile_data();
+    void linkToASetupFile();
+    void failedAllocation_data();
+    void failedAllocation();
+
+    // Names that are not UTF-8.
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
+    void nameThatIsNotUtf8InAMessage();
 
     void sampleSetup();
 };
@@ -568,9 +628,7 @@ void TestSetupImport::dialogCancelled()
 
 void TestSetupImport::channelNamesAndLanguage_data()
 {
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
+    DialogAndDropRows();
 }
 
 // Only the dialog way marks the names as imported, so that they survive a
@@ -737,9 +795,7 @@ void TestSetupImport::realDrop()
 
 void TestSetupImport::brokenFile_data()
 {
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
+    DialogAndDropRows();
 }
 
 // A walk that fails applies nothing; only the drop way says so once more.
@@ -774,20 +830,57 @@ void TestSetupImport::importCannotStart_data()
     QTest::addColumn<bool>("dialog");
     QTest::addColumn<QString>("source");
     QTest::addColumn<bool>("dataFolderWritable");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("reason");
 
-    QTest::addRow("dialog, file missing") << true << "missing.bin" << true;
-    QTest::addRow("drop, file missing") << false << "missing.bin" << true;
-    QTest::addRow("drop, a folder") << false << "folder.bin" << true;
-    QTest::addRow("dialog, data folder not writable") << true << "setup.bin" << false;
-    QTest::addRow("drop, data folder not writable") << false << "setup.bin" << false;
+    const QString notRegular = QStringLiteral("not a regular file");
+    const QString notWritten =
+        QStringLiteral("cannot be written: a part of the path is not a folder");
+    QTest::addRow("dialog, file missing")
+        << true << "missing.bin" << true << false << "file not found";
+    QTest::addRow("drop, file missing")
+        << false << "missing.bin" << true << false << "file not found";
+    QTest::addRow("drop, a folder") << false << "folder.bin" << true << false << notRegular;
+    QTest::addRow("dialog, data folder not writable")
+        << true << "setup.bin" << false << false << notWritten;
+    QTest::addRow("drop, data folder not writable")
+        << false << "setup.bin" << false << false << notWritten;
+
+    // Opening any of these would block the window or read without end.
+    QTest::addRow("dialog, a pipe") << true << "pipe.bin" << true << false << notRegular;
+    QTest::addRow("drop, a pipe") << false << "pipe.bin" << true << false << notRegular;
+    QTest::addRow("drop, a link to a pipe") << false << "link.bin" << true << false << notRegular;
+    QTest::addRow("dialog, a device") << true << "/dev/null" << true << false << notRegular;
+    QTest::addRow("drop, a socket") << false << "socket.bin" << true << false << notRegular;
+    QTest::addRow("dialog, larger than 64 MB")
+        << true << "huge.bin" << true << false << "larger than 64 MB";
+    // A copy cut short leaves nothing half-written.
+    QTest::addRow("drop, copy cut short")
+        << false << "limited.bin" << true << false << "cannot be written: file too large";
+
+    // German sentences keep no English reason; a reason without a German
+    // text stands apart as the system's.
+    QTest::addRow("drop, file missing, German")
+        << false << "missing.bin" << true << true << "Datei nicht gefunden";
+    QTest::addRow("dialog, a pipe, German")
+        << true << "pipe.bin" << true << true << "keine reguläre Datei";
+    QTest::addRow("dialog, larger than 64 MB, German")
+        << true << "huge.bin" << true << true << "größer als 64 MB";
+    QTest::addRow("dialog, data folder not writable, German")
+        << true << "setup.bin" << false << true << "kann nicht geschrieben werden";
+    QTest::addRow("drop, a link to itself, German")
+        << false << "loop.bin" << true << true << "Systemfehler";
 }
 
-// One error naming the file and the reason; the window and the model stay.
+// One error naming the file and the reason, without opening anything that
+// is not a regular file; the window and the model stay.
 void TestSetupImport::importCannotStart()
 {
     QFETCH(bool, dialog);
     QFETCH(QString, source);
     QFETCH(bool, dataFolderWritable);
+    QFETCH(bool, german);
+    QFETCH(QString, reason);
     TestPlatform platform;
     QTemporaryDir files;
     Environment environment = platform.environment();
@@ -797,11 +890,30 @@ void TestSetupImport::importCannotStart()
         environment.DataFolder = files.filePath("plain/data");
     }
     TFormMain form(environment);
-    const QString path = files.filePath(source);
+    if (german)
+        form.MenuItemDEClick();
+    const QString path = QDir(files.path()).filePath(source);
+    const QString pipe = files.filePath("pipe.bin");
+    std::optional<SpecialFiles::Socket> socket;
     if (source == QLatin1String("folder.bin"))
         QDir().mkpath(path);
-    if (source == QLatin1String("setup.bin"))
+    if (source == QLatin1String("setup.bin") || source == QLatin1String("limited.bin"))
         WriteSetup(path, "Level", "TDS");
+    if (source == QLatin1String("pipe.bin") || source == QLatin1String("link.bin"))
+        QVERIFY(SpecialFiles::MakePipe(pipe.toStdString()));
+    if (source == QLatin1String("link.bin"))
+        QVERIFY(QFile::link(pipe, path));
+    if (source == QLatin1String("loop.bin"))
+        std::filesystem::create_symlink(source.toStdString(), path.toStdString());
+    if (source == QLatin1String("socket.bin")) {
+        socket.emplace(path.toStdString());
+        QVERIFY(socket->Bound());
+    }
+    if (source == QLatin1String("huge.bin")) {
+        // Sparse: no disk space is used.
+        QFile huge(path);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxFileSize + 1));
+    }
     // A copy that an earlier import left must not be read instead.
     const QString copy = form.Import->TemporaryCopyPath();
     if (dataFolderWritable)
@@ -809,13 +921,25 @@ void TestSetupImport::importCannotStart()
     const SetupModel model = form.Setup;
     const QStringList labels = RowLabels(form);
 
-    Import(form, platform, dialog, path);
+    SpecialFiles::PipeWatch watch(pipe.toStdString());
+    {
+        std::optional<SpecialFiles::FileSizeLimit> limit;
+        if (source == QLatin1String("limited.bin")) {
+            limit.emplace(HeaderSize);
+            QVERIFY(limit->Set());
+        }
+        Import(form, platform, dialog, path);
+    }
+    QVERIFY2(!watch.Opened(), "the pipe was opened");
     QStringList messages = Messages(platform);
     if (!dialog)
         QCOMPARE(messages.takeFirst(), Dropped);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(platform.boxes->messages.back().kind, Dialogs::Kind::Error);
     QVERIFY2(messages[0].contains(path), qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(reason), qPrintable(messages[0]));
+    QVERIFY2(messages[0].startsWith(german ? "Die Konfigurationsdatei" : "The setup file"),
+             qPrintable(messages[0]));
     QVERIFY2(!messages[0].trimmed().endsWith(QLatin1Char(':')), qPrintable(messages[0]));
 
     QVERIFY(!QFileInfo::exists(copy));
@@ -825,7 +949,129 @@ void TestSetupImport::importCannotStart()
     QVERIFY(!form.ui->ConductivityCheckBox->isChecked());
     // The dialog remembers the chosen folder as soon as a file is chosen.
     QCOMPARE(QString::fromStdString(form.ImportDir),
-             dialog ? QDir::toNativeSeparators(files.path()) : QString());
+             dialog ? QDir::toNativeSeparators(QFileInfo(path).absolutePath()) : QString());
+}
+
+void TestSetupImport::linkToASetupFile_data()
+{
+    DialogAndDropRows();
+}
+
+// A link to a regular file is read like the file.
+void TestSetupImport::linkToASetupFile()
+{
+    QFETCH(bool, dialog);
+    TestPlatform platform;
+    QTemporaryDir files;
+    TFormMain form(platform.environment());
+    const QString link = files.filePath("link.bin");
+    QVERIFY(QFile::link(WriteSetup(files.filePath("setup.bin"), "Linked"), link));
+    Import(form, platform, dialog, link);
+    QCOMPARE(Messages(platform), dialog ? QStringList() : QStringList{Dropped});
+    QCOMPARE(form.MeasurementLabel[1]->text(), M1("Linked"));
+}
+
+void TestSetupImport::failedAllocation_data()
+{
+    DialogAndDropRows();
+}
+
+// Memory that runs out during an import is told as a failed import; it never
+// escapes the handler.
+void TestSetupImport::failedAllocation()
+{
+    QFETCH(bool, dialog);
+    TestPlatform platform;
+    QTemporaryDir files;
+    Environment environment = platform.environment();
+    const auto boxes = std::make_shared<OutOfMemoryOnce>();
+    environment.Boxes = boxes;
+    TFormMain form(environment);
+    const QStringList labels = RowLabels(form);
+    const QString path = WriteSetup(files.filePath("setup.bin"), "Level");
+    if (dialog)
+        boxes->fileAnswers.push_back(path);
+
+    try {
+        if (dialog)
+            form.Import->MenuItemImportClick();
+        else
+            form.Import->WMDropFiles({path});
+    } catch (const std::exception &escaped) {
+        QFAIL(escaped.what());
+    }
+    QVERIFY(boxes->failed);
+    QCOMPARE(boxes->messages.size(), std::size_t(1));
+    QCOMPARE(boxes->messages[0].kind, Dialogs::Kind::Error);
+    QVERIFY2(boxes->messages[0].text.contains("not enough memory"),
+             qPrintable(boxes->messages[0].text));
+    QCOMPARE(RowLabels(form), labels);
+    QVERIFY(form.ChangeChannelNames);
+}
+
+void TestSetupImport::namesThatAreNotUtf8_data()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<bool>("inDataFolder");
+    QTest::addRow("dialog") << true << false;
+    QTest::addRow("drop") << false << false;
+    QTest::addRow("temporary copy") << false << true;
+}
+
+// A file name is bytes. Those that are not UTF-8 reach the import as the
+// characters U+DC80 to U+DCFF, one per byte, and go to the file system as
+// the bytes they stand for: here Latin-1 names, as an older system wrote them.
+void TestSetupImport::namesThatAreNotUtf8()
+{
+    QFETCH(bool, dialog);
+    QFETCH(bool, inDataFolder);
+    QTemporaryDir files;
+    const QByteArray nativeFolder = QFile::encodeName(files.path()) + "/Daten_\xfc";
+    const QString folder = files.path() + "/Daten_" + QChar(0xDCFC);
+    QVERIFY(std::filesystem::create_directory(nativeFolder.toStdString()));
+    // QTemporaryDir does not see names that are not UTF-8.
+    const RemovedAtEnd removed{nativeFolder.toStdString()};
+
+    TestPlatform platform;
+    Environment environment = platform.environment();
+    QString path = files.filePath("setup.bin");
+    if (inDataFolder) {
+        environment.DataFolder = folder;
+        WriteSetup(path, "Level");
+    } else {
+        path = folder + "/Pegel_" + QChar(0xDCE4) + ".bin";
+        std::ofstream out(std::filesystem::path((nativeFolder + "/Pegel_\xe4.bin").toStdString()),
+                          std::ios::binary);
+        const QByteArray bytes = Bytes(NamedSetup("Level"));
+        out.write(bytes.constData(), bytes.size());
+    }
+    TFormMain form(environment);
+    Import(form, platform, dialog, path);
+
+    QCOMPARE(Messages(platform), dialog ? QStringList() : QStringList{Dropped});
+    QCOMPARE(form.MeasurementLabel[1]->text(), M1("Level"));
+    if (inDataFolder)
+        QVERIFY(std::filesystem::is_regular_file(
+            (nativeFolder + "/" + TemporaryCopyName.toLatin1()).toStdString()));
+    if (dialog) {
+        // The folder is remembered as its bytes and offered again.
+        QCOMPARE(form.ImportDir, nativeFolder.toStdString());
+        form.Import->MenuItemImportClick();
+        QCOMPARE(platform.boxes->fileRequests.back().folder, folder);
+    }
+}
+
+// The name in a message reads as Latin-1 where it is not UTF-8.
+void TestSetupImport::nameThatIsNotUtf8InAMessage()
+{
+    TestPlatform platform;
+    QTemporaryDir files;
+    TFormMain form(platform.environment());
+    form.Import->ImportSetupFile(files.path() + "/Pegel_" + QChar(0xDCE4) + QChar(0xDC80) + ".bin");
+    const QStringList messages = Messages(platform);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(files.path() + QString::fromUtf8("/Pegel_ä\\x80.bin")),
+             qPrintable(messages[0]));
 }
 
 // The sample that make_sample_setup writes reads without failure and shows

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <limits>
@@ -170,6 +171,26 @@ void FullSetupModel(SetupModel &m)
     m.ServerInstTypes[2] = 3;
 }
 
+// Bytes that report any size and hold end markers only, so a walk of them
+// ends at once.
+class EndMarkers final : public ByteSource
+{
+public:
+    explicit EndMarkers(std::uint64_t size) : size_(size) {}
+
+    std::uint64_t Size() const override { return size_; }
+    bool ReadAt(std::uint64_t position, void *buffer, std::size_t count) override
+    {
+        if (!Holds(position, count))
+            return false;
+        std::memset(buffer, 0xFF, count);
+        return true;
+    }
+
+private:
+    std::uint64_t size_;
+};
+
 void CompareModel(const SetupModel &actual, const SetupModel &expected)
 {
     const std::string differences = SetupModelText::Differences(actual, expected);
@@ -189,7 +210,9 @@ private slots:
     void values();
     void failures_data();
     void failures();
-    void textsNeverExceedTheFile();
+    void textsStaySmall();
+    void sizeBound_data();
+    void sizeBound();
     void readsThroughFile_data();
     void readsThroughFile();
     void fileThatCannotBeOpened();
@@ -522,6 +545,51 @@ void TestSetupReader::values_data()
     QTest::addRow("a directory ended by the end of the file")
         << Bytes(Channel1().WithoutEnd()) << ModelChange(StartChannel1);
     QTest::addRow("a whole setup") << Bytes(FullSetup()) << ModelChange(FullSetupModel);
+
+    {
+        // Each entry that points at a shared record takes its text.
+        B file;
+        const std::size_t name = file.AddRecord(B::Text(std::string(120, 'n')));
+        for (int c = 1; c <= ChannelCount; ++c)
+            file.AddShared(ParamChannel, c, ElemChannelName, name);
+        QTest::addRow("twelve names sharing one record")
+            << Bytes(file) << ModelChange([](SetupModel &m) {
+                   for (ChannelRec &ch : m.Channels) {
+                       ch.Active = true;
+                       ch.Name = std::string(120, 'n');
+                   }
+               });
+    }
+
+    // Texts are cut to a length a control can show; a cut text is trimmed
+    // where its field trims.
+    const std::string full(MaxTextLength, 'x');
+    QTest::addRow("a long name is cut")
+        << Bytes(B().Add(ParamChannel, 1, ElemChannelName, B::Text(full + "tail")))
+        << ModelChange([full](SetupModel &m) {
+               m.Channels[1].Active = true;
+               m.Channels[1].Name = full;
+           });
+    QTest::addRow("a cut name loses the blanks at the cut")
+        << Bytes(B().Add(ParamChannel, 1, ElemChannelName,
+                         B::Text(full.substr(2) + "  tail" + std::string(100000, '\0'))))
+        << ModelChange([full](SetupModel &m) {
+               m.Channels[1].Active = true;
+               m.Channels[1].Name = full.substr(2);
+           });
+    QTest::addRow("a long station ID is cut, not trimmed")
+        << Bytes(B().Add(ParamStationID, 1, ElemStationID, B::Text(" " + full)))
+        << ModelChange([full](SetupModel &m) { m.StationID = " " + full.substr(1); });
+    {
+        std::string ids;
+        for (int i = 0; i < 100; ++i)
+            ids += "0001";
+        QTest::addRow("a long channel list is cut")
+            << Bytes(B().Add(ParamTransmission, 1, ElemTxChannelList, B::Text(ids)))
+            << ModelChange([ids](SetupModel &m) {
+                   m.Transmissions[1].ChannelList = ids.substr(0, MaxTextLength);
+               });
+    }
 }
 
 void TestSetupReader::values()
@@ -600,12 +668,12 @@ void TestSetupReader::failures_data()
         file.Add(ParamTransmission, 1, ElemTxServers, B::IntArray({2}));
         QTest::addRow("one-element array for element 6")
             << Bytes(file)
-            << "the array" + at(file.RecordOffset(0)) + " has 1 elements, element 2 is missing"
+            << "the array" + at(file.RecordOffset(0)) + " has 1 element, element 2 is missing"
             << ModelChange([](SetupModel &m) { m.Transmissions[1].Server1Inst = 2; });
     }
     QTest::addRow("two-element array for element 13")
         << Bytes(B().Add(ParamTransmission, 2, ElemTxAlarms, B::IntArray({60, 120})))
-        << QString("element 3 is missing") << ModelChange([](SetupModel &m) {
+        << QString("has 2 elements, element 3 is missing") << ModelChange([](SetupModel &m) {
                m.Transmissions[2].AlarmInt1 = 60;
                m.Transmissions[2].AlarmInt2 = 120;
            });
@@ -682,24 +750,54 @@ void TestSetupReader::failures()
     CompareModel(read.model, Expected(kept));
 }
 
-// Many text fields pointing at one long text would make the model hold far
-// more than the file: the walk stops before that.
-void TestSetupReader::textsNeverExceedTheFile()
+// However many entries point at one long text, each text field holds one
+// cut copy: the model stays small and the walk linear.
+void TestSetupReader::textsStaySmall()
 {
+    constexpr int Entries = 100000;
     B file;
-    const std::size_t text = file.AddRecord(B::Text(std::string(400, 'x')));
-    for (int c = 1; c <= ChannelCount; ++c)
-        file.AddShared(ParamChannel, c, ElemChannelName, text);
-    const QByteArray bytes = Bytes(file);
-    const ReadOutcome read = ReadBytes(bytes);
-    QVERIFY(!read.result.Succeeded());
-    QVERIFY2(QString::fromStdString(read.result.Description).contains("longer than the file"),
-             read.result.Description.c_str());
-    std::size_t held = 0;
+    const std::size_t text = file.AddRecord(B::Text(std::string(1000000, 't')));
+    for (int i = 0; i < Entries; ++i)
+        file.AddShared(ParamChannel, i % ChannelCount + 1,
+                       i / ChannelCount % 2 ? ElemChannelName : ElemChannelNr, text);
+    file.AddShared(ParamStationID, 1, ElemStationID, text)
+        .AddShared(ParamTransmission, 1, ElemTxChannelList, text)
+        .AddShared(ParamTransmission, 2, ElemTxChannelList, text);
+    const ReadOutcome read = ReadBytes(Bytes(file));
+    QVERIFY2(read.result.Succeeded(), read.result.Description.c_str());
+
+    std::vector<const std::string *> texts = {&read.model.StationID};
     for (const ChannelRec &ch : read.model.Channels)
-        held += ch.Name.size();
-    QVERIFY(held > 0);
-    QVERIFY(held <= static_cast<std::size_t>(bytes.size()));
+        texts.insert(texts.end(), {&ch.Nr, &ch.Name});
+    for (const TransRec &tx : read.model.Transmissions)
+        texts.push_back(&tx.ChannelList);
+    for (const std::string *held : texts)
+        QCOMPARE(QString::fromStdString(*held), QString(MaxTextLength, 't'));
+}
+
+void TestSetupReader::sizeBound_data()
+{
+    QTest::addColumn<quint64>("size");
+    QTest::addColumn<bool>("read");
+    QTest::addRow("at the bound") << quint64(MaxFileSize) << true;
+    QTest::addRow("one byte more") << quint64(MaxFileSize + 1) << false;
+    QTest::addRow("4 GB") << quint64(4'000'000'000) << false;
+}
+
+// A file larger than any setup file is refused before its walk.
+void TestSetupReader::sizeBound()
+{
+    QFETCH(quint64, size);
+    QFETCH(bool, read);
+    EndMarkers source(size);
+    SetupModel model = EarlierImport();
+    const SetupReadResult result = ReadSetupFile(source, model);
+    QCOMPARE(result.Outcome, read ? SetupReadOutcome::Complete : SetupReadOutcome::OpenFailed);
+    QCOMPARE(result.Fault.kind, read ? FileFault::Kind::None : FileFault::Kind::TooLarge);
+    if (!read)
+        QVERIFY2(result.Description.find(std::to_string(size)) != std::string::npos,
+                 result.Description.c_str());
+    CompareModel(model, ReadStart());
 }
 
 void TestSetupReader::readsThroughFile_data()
