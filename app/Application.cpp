@@ -7,7 +7,7 @@
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     ReportError = [](const QString &description) {
-        QMessageBox::critical(nullptr, applicationDisplayName(), description);
+        QMessageBox::critical(nullptr, QString::fromLatin1(ApplicationTitle), description);
     };
 }
 
