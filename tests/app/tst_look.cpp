@@ -1,0 +1,113 @@
+#include "app/Application.h"
+#include "app/FormMain.h"
+#include "commandfile/CommandEditor.h"
+#include "tests/support/FakeDialogs.h"
+#include "ui/Expander.h"
+#include "ui_CommandPage.h"
+#include "ui_FormMain.h"
+
+#include <QAbstractItemView>
+#include <QtTest>
+
+namespace {
+
+// The window shown on the page of the given control, with the panel that
+// holds it open.
+struct Shown
+{
+    Shown()
+    {
+        form.show();
+        form.Commands->Page();
+    }
+
+    QWidget *control(const QString &name, const QString &panel)
+    {
+        auto *widget = form.findChild<QWidget *>(name);
+        if (!widget)
+            return nullptr;
+        const bool commandPage = form.ui->TabItemXMLCmd->isAncestorOf(widget);
+        form.ui->TabControlMain->setCurrentIndex(commandPage ? 1 : 0);
+        if (auto *expander = form.findChild<Expander *>(panel))
+            expander->setExpanded(true);
+        return widget;
+    }
+
+    TestPlatform platform;
+    TFormMain form{platform.environment()};
+};
+
+// Rows of the open list that are shown from top to bottom.
+int VisibleLines(const QComboBox *combo)
+{
+    const QAbstractItemView *view = combo->view();
+    const int height = view->viewport()->height();
+    int lines = 0;
+    for (int row = 0; row < combo->count(); ++row) {
+        const QRect rect = view->visualRect(view->model()->index(row, 0));
+        if (rect.top() >= 0 && rect.bottom() < height)
+            ++lines;
+    }
+    return lines;
+}
+
+} // namespace
+
+// The window as the user sees it.
+class TestLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dropDownsShowTheirLines_data();
+    void dropDownsShowTheirLines();
+};
+
+void TestLook::dropDownsShowTheirLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("panel"); // the command panel that holds it
+    QTest::addColumn<int>("lines");
+
+    QTest::addRow("sampling M1, 26 items") << "ComboBoxM1" << QString() << 22;
+    QTest::addRow("storage S4, 26 items") << "ComboBoxS4" << QString() << 22;
+    QTest::addRow("transmission interval, 20 items") << "ComboBoxVTX1Interval" << QString() << 20;
+    QTest::addRow("observer, 7 items") << "ComboBoxObserverInt" << QString() << 7;
+    QTest::addRow("command sampling, 26 items") << "ComboBoxMInt2"
+                                                << "ExpanderMIntSInt" << 22;
+    QTest::addRow("scheduled interval, 26 items") << "ComboBoxTIInterval"
+                                                  << "ExpanderTInt" << 22;
+    QTest::addRow("gradient direction, 3 items") << "ComboBoxGradDir"
+                                                 << "ExpanderGrad" << 3;
+    QTest::addRow("measurement ID, 6 items") << "ComboEditMeasurementID"
+                                             << "ExpanderLimit" << 6;
+}
+
+// A drop-down opens with as many lines as it is given to show, and no more.
+void TestLook::dropDownsShowTheirLines()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, panel);
+    QFETCH(int, lines);
+
+    Shown shown;
+    auto *combo = qobject_cast<QComboBox *>(shown.control(name, panel));
+    QVERIFY(combo);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.form));
+    // Room below and above it for the longest list.
+    shown.form.move(shown.form.pos() + QPoint(0, 300 - combo->mapToGlobal(QPoint()).y()));
+
+    combo->showPopup();
+    QTRY_VERIFY(combo->view()->isVisible());
+    QCOMPARE(VisibleLines(combo), lines);
+    combo->hidePopup();
+}
+
+// The application object of the program, which sets the window's style.
+int main(int argc, char *argv[])
+{
+    TApplication application(argc, argv);
+    TestLook test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_look.moc"
