@@ -7,6 +7,7 @@
 #include "ui_FormMain.h"
 
 #include <QAbstractItemView>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
@@ -51,6 +52,52 @@ int VisibleLines(const QComboBox *combo)
     return lines;
 }
 
+// The width a caption needs and the width its control gives it, or nothing
+// for a control that shows no caption.
+std::optional<std::pair<int, int>> CaptionWidths(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty())
+            return std::nullopt;
+        if (label->wordWrap())
+            return std::pair{label->heightForWidth(label->width()), label->height()};
+        return std::pair{label->sizeHint().width(), label->width()};
+    }
+    if (const auto *box = qobject_cast<const QCheckBox *>(widget))
+        return std::pair{box->sizeHint().width(), box->width()};
+    if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton
+                                                : QStyleOptionButton::None;
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return std::pair{button->fontMetrics().horizontalAdvance(button->text()), room.width()};
+    }
+    if (const auto *panel = qobject_cast<const Expander *>(widget))
+        return std::pair{panel->minimumSizeHint().width(), panel->width()};
+    return std::nullopt;
+}
+
+// Every caption shown in the window that its control cuts: the header's and
+// those of the current page.
+QStringList CutCaptions(TFormMain &form)
+{
+    QStringList cut;
+    for (const QWidget *widget : form.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&form))
+            continue;
+        if (const auto widths = CaptionWidths(widget); widths && widths->first > widths->second) {
+            const QString text = widget->property("text").toString();
+            cut << QStringLiteral("%1 \"%2\": needs %3, has %4")
+                       .arg(widget->objectName(), text)
+                       .arg(widths->first)
+                       .arg(widths->second);
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 // The window as the user sees it.
@@ -59,9 +106,45 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
+    void captionsFit_data();
+    void captionsFit();
     void dropDownsShowTheirLines_data();
     void dropDownsShowTheirLines();
 };
+
+void TestLook::captionsFit_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addRow("English") << true;
+    QTest::addRow("German") << false;
+}
+
+// No caption on either page is cut by its control, whichever command panel
+// is open and with the rows of the conductivity variant shown.
+void TestLook::captionsFit()
+{
+    QFETCH(bool, english);
+    Shown shown;
+    TFormMain &form = shown.form;
+    if (!english)
+        form.MenuItemDEClick();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    form.ui->TabControlMain->setCurrentIndex(0);
+    QStringList cut = CutCaptions(form);
+    form.ui->ConductivityCheckBox->click();
+    QVERIFY(form.MeasurementLabel[8]->isVisibleTo(&form));
+    cut << CutCaptions(form);
+
+    form.ui->TabControlMain->setCurrentIndex(1);
+    for (Expander *panel : form.ui->TabItemXMLCmd->findChildren<Expander *>()) {
+        form.Commands->AllExpanderClick(panel);
+        QVERIFY(panel->isExpanded());
+        cut << CutCaptions(form);
+    }
+    cut.removeDuplicates();
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
 
 void TestLook::dropDownsShowTheirLines_data()
 {
