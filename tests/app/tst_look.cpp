@@ -10,6 +10,9 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 // The window shown on the page of the given control, with the panel that
@@ -52,9 +55,10 @@ int VisibleLines(const QComboBox *combo)
     return lines;
 }
 
-// The width a caption needs and the width its control gives it, or nothing
-// for a control that shows no caption.
-std::optional<std::pair<int, int>> CaptionWidths(const QWidget *widget)
+// The room a caption needs and the room its control gives it: widths, or
+// heights for a label that wraps its lines; nothing for a control that shows
+// no caption.
+std::optional<std::pair<int, int>> CaptionRoom(const QWidget *widget)
 {
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
         if (label->text().isEmpty())
@@ -87,12 +91,12 @@ QStringList CutCaptions(TFormMain &form)
     for (const QWidget *widget : form.findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(&form))
             continue;
-        if (const auto widths = CaptionWidths(widget); widths && widths->first > widths->second) {
+        if (const auto room = CaptionRoom(widget); room && room->first > room->second) {
             const QString text = widget->property("text").toString();
             cut << QStringLiteral("%1 \"%2\": needs %3, has %4")
                        .arg(widget->objectName(), text)
-                       .arg(widths->first)
-                       .arg(widths->second);
+                       .arg(room->first)
+                       .arg(room->second);
         }
     }
     return cut;
