@@ -1,13 +1,16 @@
 #include "app/Application.h"
 
+#include "ui/Look.h"
+
 #include <QMessageBox>
 
 #include <exception>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    setStyle(WithListDropDowns(style()));
     ReportError = [](const QString &description) {
-        QMessageBox::critical(nullptr, applicationDisplayName(), description);
+        QMessageBox::critical(nullptr, QString::fromLatin1(ApplicationTitle), description);
     };
 }
 

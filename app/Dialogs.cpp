@@ -1,8 +1,10 @@
 #include "app/Dialogs.h"
 
-#include <QApplication>
+#include "app/Application.h"
+
 #include <QDir>
 #include <QFileDialog>
+#include <QSettings>
 
 namespace {
 
@@ -21,9 +23,19 @@ QMessageBox::Icon IconOf(Dialogs::Kind kind)
     return QMessageBox::NoIcon;
 }
 
+// A file dialog keeps its history and layout in the settings file that all
+// Qt programs of the user share. The program announces no such file, so the
+// user's Qt settings are placed where no file can be made: the dialogs
+// start afresh and leave nothing behind.
+void KeepDialogStateToItself()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
 QString RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
                       QFileDialog::AcceptMode mode)
 {
+    KeepDialogStateToItself();
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
@@ -45,7 +57,7 @@ QString RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
 void QtDialogs::showMessage(QWidget *parent, Kind kind, const QString &text,
                             QMessageBox::StandardButton button)
 {
-    QMessageBox box(IconOf(kind), QApplication::applicationDisplayName(), text, button, parent);
+    QMessageBox box(IconOf(kind), QString::fromLatin1(ApplicationTitle), text, button, parent);
     box.exec();
 }
 

@@ -26,7 +26,6 @@ TFormMain *FormMain = nullptr;
 
 namespace {
 
-const char *const ApplicationTitle = "Pelora 1000 Toolbox";
 constexpr int TimerIntervalMs = 100;
 constexpr int FirstConductivityRow = 6;
 
@@ -105,7 +104,6 @@ void TFormMain::GatherMeasurementRows()
 
 void TFormMain::FormCreate()
 {
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
     ExePath = QDir(environment_.ProgramFolder).absolutePath() + QLatin1Char('/');
     Estimators->DetachIntervalHandlers();
     ReadSettings();

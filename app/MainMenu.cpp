@@ -51,7 +51,7 @@ void TFormMain::BuildMainMenu()
 void TFormMain::ConnectShell()
 {
     TabBar *tabs = ui->TabControlMain->bar();
-    tabs->setTabSize(TabSize);
+    tabs->setTabSize(TabSize, CaptionFont(tabs->font(), ActiveTabCaptionPixels, true));
     // Both captions look alike until the user first changes the tab.
     for (int i = 0; i < tabs->count(); ++i)
         tabs->setTabFont(i, CaptionFont(tabs->font(), TabCaptionPixels, false));

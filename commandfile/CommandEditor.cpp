@@ -119,6 +119,9 @@ void CommandEditor::ConnectHandlers()
     connect(ui.CheckBoxGetDiag, &QCheckBox::toggled, this, &CommandEditor::CheckBoxGetDiagChange);
 
     ui.ComboEditMeasurementID->setInsertPolicy(QComboBox::NoInsert);
+    // Completing a typed ID would load another channel over the values the
+    // user typed, and leave an ID the user never typed (001 becoming 0010).
+    ui.ComboEditMeasurementID->setCompleter(nullptr);
     connect(ui.ComboEditMeasurementID, &QComboBox::currentTextChanged, this,
             &CommandEditor::ComboEditMeasurementIDChange);
     // Picking an item whose ID repeats the shown one changes no text.

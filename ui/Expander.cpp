@@ -9,6 +9,7 @@ namespace {
 constexpr int HeaderFontPixels = 16;
 constexpr int ArrowSize = 8;
 constexpr int TextIndent = 26;
+constexpr int BorderWidth = 1;
 const QColor HeaderColor(0xe8, 0xee, 0xfb);
 const QColor BorderColor(0xc0, 0xc8, 0xd8);
 
@@ -52,6 +53,20 @@ QSize Expander::sizeHint() const
     return {width(), HeaderHeight + (expanded_ ? contentHeight_ : 0)};
 }
 
+QFont Expander::headerFont(bool bold) const
+{
+    QFont header = font();
+    header.setPixelSize(HeaderFontPixels);
+    header.setBold(bold);
+    return header;
+}
+
+QSize Expander::minimumSizeHint() const
+{
+    const int caption = QFontMetrics(headerFont(true)).horizontalAdvance(text_);
+    return {TextIndent + caption + BorderWidth, HeaderHeight};
+}
+
 void Expander::applyState()
 {
     // Hidden rather than clipped, so that the keyboard cannot reach them.
@@ -91,10 +106,7 @@ void Expander::paintEvent(QPaintEvent *)
     painter.setBrush(palette().windowText());
     painter.drawPath(arrow);
 
-    QFont headerFont = font();
-    headerFont.setPixelSize(HeaderFontPixels);
-    headerFont.setBold(headerBold_);
-    painter.setFont(headerFont);
+    painter.setFont(headerFont(headerBold_));
     painter.setPen(palette().windowText().color());
     painter.drawText(header.adjusted(TextIndent, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text_);
 }

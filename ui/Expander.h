@@ -32,6 +32,8 @@ public:
     void setContentHeight(int height);
 
     QSize sizeHint() const override;
+    // Wide enough for the caption also in the bold font of an open panel.
+    QSize minimumSizeHint() const override;
 
 signals:
     void headerClicked();
@@ -43,6 +45,7 @@ protected:
 
 private:
     void applyState();
+    QFont headerFont(bool bold) const;
 
     QString text_;
     bool expanded_ = true;

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 
 namespace {
 
@@ -64,7 +65,26 @@ template <typename T> T *Child(QWidget *window, const char *name)
     return window->findChild<T *>(QLatin1String(name));
 }
 
+class ListDropDownStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
+
+QStyle *WithListDropDowns(QStyle *base)
+{
+    return new ListDropDownStyle(base);
+}
 
 void ShowLogo(QLabel *label)
 {

@@ -17,9 +17,11 @@ TabBar::TabBar(QWidget *parent) : QTabBar(parent)
     setExpanding(false);
 }
 
-void TabBar::setTabSize(const QSize &size)
+void TabBar::setTabSize(const QSize &size, const QFont &widestCaptionFont)
 {
     tabSize_ = size;
+    widestFont_ = widestCaptionFont;
+    captions_.clear();
     updateGeometry();
     update();
 }
@@ -29,8 +31,7 @@ void TabBar::setTabFont(int index, const QFont &font)
     while (fonts_.size() <= index)
         fonts_.append(this->font());
     fonts_[index] = font;
-    // Setting the caption again makes the bar measure its tabs anew.
-    setTabText(index, tabText(index));
+    update();
 }
 
 QFont TabBar::tabFont(int index) const
@@ -38,20 +39,19 @@ QFont TabBar::tabFont(int index) const
     return index >= 0 && index < fonts_.size() ? fonts_[index] : font();
 }
 
-// Measured once per caption and font: the bar asks for the sizes often.
+// Measured once per caption: the bar asks for the sizes often.
 int TabBar::captionWidth(int index) const
 {
     if (captions_.size() <= index)
         captions_.resize(index + 1);
     Caption &caption = captions_[index];
     const QString text = tabText(index);
-    const QFont font = tabFont(index);
-    if (!caption.measured || caption.text != text || caption.font != font)
-        caption = {text, font, QFontMetrics(font).horizontalAdvance(text), true};
+    if (!caption.measured || caption.text != text)
+        caption = {text, QFontMetrics(widestFont_).horizontalAdvance(text), true};
     return caption.width;
 }
 
-// The fixed size, made wider where a caption in its font would not fit.
+// The fixed size, made wider where the caption in its widest font would not fit.
 QSize TabBar::tabSizeHint(int index) const
 {
     if (!tabSize_.isValid())

@@ -13,7 +13,10 @@ class TabBar : public QTabBar
 public:
     explicit TabBar(QWidget *parent = nullptr);
 
-    void setTabSize(const QSize &size);
+    // Every tab is at least this size, and wide enough for its caption in
+    // the widest font a caption takes, so that a tab keeps its place
+    // whichever font its caption has.
+    void setTabSize(const QSize &size, const QFont &widestCaptionFont);
     void setTabFont(int index, const QFont &font);
     QFont tabFont(int index) const;
 
@@ -26,13 +29,13 @@ private:
     struct Caption
     {
         QString text;
-        QFont font;
         int width = 0;
         bool measured = false;
     };
     int captionWidth(int index) const;
 
     QSize tabSize_;
+    QFont widestFont_;
     QList<QFont> fonts_;
     mutable QList<Caption> captions_;
 };

@@ -205,6 +205,8 @@ private slots:
     void startupFromSettings_data();
     void startupFromSettings();
     void tabCaptionsFollowTheActiveTab();
+    void tabsKeepTheirPlace_data();
+    void tabsKeepTheirPlace();
     void settingsWrittenAtClose_data();
     void settingsWrittenAtClose();
     void exitStoresLikeCloseButton();
@@ -304,6 +306,44 @@ void TestShell::tabCaptionsFollowTheActiveTab()
             QCOMPARE(tabs->tabFont(i).pixelSize(), i == active ? 18 : 16);
         }
     }
+}
+
+void TestShell::tabsKeepTheirPlace_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addRow("English") << true;
+    QTest::addRow("German") << false;
+}
+
+// Changing the page moves no tab, and each caption fits its tab also in
+// the larger bold font of the active tab.
+void TestShell::tabsKeepTheirPlace()
+{
+    QFETCH(bool, english);
+    TestPlatform platform;
+    TFormMain form(platform.environment());
+    if (!english)
+        form.MenuItemDEClick();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const TabBar *tabs = form.ui->TabControlMain->bar();
+    const auto rects = [tabs] {
+        QList<QRect> shown;
+        for (int i = 0; i < tabs->count(); ++i)
+            shown << tabs->tabRect(i);
+        return shown;
+    };
+    const QList<QRect> atStart = rects();
+    for (const int active : {1, 0, 1}) {
+        form.ui->TabControlMain->setCurrentIndex(active);
+        QCOMPARE(rects(), atStart);
+        const QFont bold = tabs->tabFont(active);
+        for (int i = 0; i < tabs->count(); ++i) {
+            const int caption = QFontMetrics(bold).horizontalAdvance(tabs->tabText(i));
+            QVERIFY2(caption < atStart[i].width(), qPrintable(tabs->tabText(i)));
+        }
+    }
+    QVERIFY(atStart.back().right() < tabs->parentWidget()->width());
 }
 
 void TestShell::settingsWrittenAtClose_data()

@@ -154,6 +154,8 @@ private slots:
     void limitAndGradientSlots();
     void panelNumbersUseTheUsersSeparator();
     void typedIdThatIsNotListedLoadsNothing();
+    void typedIdIsNotCompleted_data();
+    void typedIdIsNotCompleted();
     void repeatedIdLoadsItsOwnChannel();
     void listsStopAtTheFirstEmptyNr_data();
     void listsStopAtTheFirstEmptyNr();
@@ -584,6 +586,75 @@ void TestCommandEditor::typedIdThatIsNotListedLoadsNothing()
     ui.ComboEditMeasurementID->setEditText("0001");
     QCOMPARE(ui.EditSkalFactor->text(), QString("3.0"));
     QCOMPARE(ui.EditLimitValue->text(), QString("7.0"));
+}
+
+void TestCommandEditor::typedIdIsNotCompleted_data()
+{
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("limitWhileTyped"); // the limit field, 5 typed before the ID
+    QTest::addColumn<QString>("left");            // the ID once the field is left
+    QTest::addColumn<QString>("limitWhenLeft");
+
+    const QStringList withTen = {"0001", "0002", "0010"};
+    QTest::addRow("0003 not listed") << DefaultIds << "0003"
+                                     << "5"
+                                     << "0003"
+                                     << "5";
+    QTest::addRow("001 short of 0010") << withTen << "001"
+                                       << "5"
+                                       << "0001"
+                                       << "11.0";
+    QTest::addRow("0010 listed") << withTen << "0010"
+                                 << "13.0"
+                                 << "0010"
+                                 << "13.0";
+    QTest::addRow("ubat in lower case") << DefaultIds << "ubat"
+                                        << "5"
+                                        << "UBAT"
+                                        << "13.0";
+}
+
+// Typed key by key, as the user does: the field keeps what was typed, and
+// only a listed ID loads its channel.
+void TestCommandEditor::typedIdIsNotCompleted()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QString, typed);
+    QFETCH(QString, limitWhileTyped);
+    QFETCH(QString, left);
+    QFETCH(QString, limitWhenLeft);
+
+    Page page;
+    auto &ui = page.ui();
+    for (int i = 1; i <= ChannelCount; ++i) {
+        ChannelRec &channel = page.form.Setup.Channels[i];
+        channel.Nr = i <= listed.size() ? listed[i - 1].toStdString() : std::string();
+        channel.Limits[1].LimitValue = static_cast<float>(10 + i);
+    }
+    page.form.Commands->FillCommandPanels();
+    page.open("ExpanderLimit");
+    page.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page.form));
+
+    QLineEdit *edit = ui.ComboEditMeasurementID->lineEdit();
+    edit->setFocus();
+    edit->clear();
+    ui.EditLimitValue->setText("5");
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(ui.EditLimitValue->text(), limitWhileTyped);
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->text(), left);
+    QCOMPARE(ui.EditLimitValue->text(), limitWhenLeft);
+
+    page.add();
+    const QString list = page.list();
+    QVERIFY2(list.contains("<ChannelCommands channelId=\"" + left + "\">"), qPrintable(list));
+    QVERIFY2(list.contains(QString("upper=\"%1\"").arg(limitWhenLeft.toDouble())),
+             qPrintable(list));
 }
 
 // A setup may list one ID twice; each item stands for its own channel.

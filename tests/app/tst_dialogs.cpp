@@ -1,0 +1,179 @@
+#include "app/Application.h"
+#include "app/Dialogs.h"
+
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QPointer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// What a modal window showed while it was open.
+struct Seen
+{
+    QString className;
+    QString title;
+    QString text;
+};
+
+// Notes the modal window that opens next and closes it: a file dialog by
+// choosing the given name (or cancelling when there is none), anything else
+// by closing it.
+void InspectAndClose(Seen &seen, const QString &choose)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    seen.className = QString::fromLatin1(modal->metaObject()->className());
+    seen.title = modal->windowTitle();
+    if (auto *box = qobject_cast<QMessageBox *>(modal))
+        seen.text = box->text();
+    auto *dialog = qobject_cast<QFileDialog *>(modal);
+    if (dialog && !choose.isEmpty()) {
+        dialog->selectFile(choose);
+        QMetaObject::invokeMethod(dialog, "accept");
+        return;
+    }
+    modal->close();
+}
+
+// Runs what shows a modal window, inspecting and closing the window once open.
+Seen WhileOpen(const std::function<void()> &show, const QString &choose = {})
+{
+    Seen seen;
+    QTimer::singleShot(0, [&seen, choose] { InspectAndClose(seen, choose); });
+    show();
+    return seen;
+}
+
+// Every file below the folder, relative to it.
+QStringList FilesIn(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Dialogs::Kind)
+
+// The real message boxes and file dialogs: their titles, and what they leave
+// behind in the user's folders.
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestDialogs(const QString &home) : home_(home) {}
+
+private slots:
+    void messageBoxTitle_data();
+    void messageBoxTitle();
+    void failureReportTitle();
+    void fileDialogs_data();
+    void fileDialogs();
+
+private:
+    QString home_;
+};
+
+void TestDialogs::messageBoxTitle_data()
+{
+    QTest::addColumn<Dialogs::Kind>("kind");
+    QTest::addRow("plain") << Dialogs::Kind::Plain;
+    QTest::addRow("information") << Dialogs::Kind::Information;
+    QTest::addRow("warning") << Dialogs::Kind::Warning;
+    QTest::addRow("error") << Dialogs::Kind::Error;
+}
+
+void TestDialogs::messageBoxTitle()
+{
+    QFETCH(Dialogs::Kind, kind);
+    QtDialogs dialogs;
+    const Seen seen = WhileOpen([&dialogs, kind] {
+        dialogs.showMessage(nullptr, kind, "Bitte beachten:", QMessageBox::Ok);
+    });
+    QCOMPARE(seen.className, QString("QMessageBox"));
+    QCOMPARE(seen.title, QString("Pelora 1000 Toolbox"));
+    QCOMPARE(seen.text, QString("Bitte beachten:"));
+}
+
+// The report shown before the main window takes over.
+void TestDialogs::failureReportTitle()
+{
+    auto *application = qobject_cast<TApplication *>(QCoreApplication::instance());
+    QVERIFY(application);
+    const Seen seen = WhileOpen([application] { application->ReportError("the handler failed"); });
+    QCOMPARE(seen.title, QString("Pelora 1000 Toolbox"));
+    QCOMPARE(seen.text, QString("the handler failed"));
+}
+
+void TestDialogs::fileDialogs_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("choose");
+    QTest::addRow("open, cancelled") << false << false;
+    QTest::addRow("open, chosen") << false << true;
+    QTest::addRow("save, cancelled") << true << false;
+    QTest::addRow("save, chosen") << true << true;
+}
+
+// A file dialog keeps its history and layout to itself: the program leaves
+// no file in the user's folders besides those it announces.
+void TestDialogs::fileDialogs()
+{
+    QFETCH(bool, save);
+    QFETCH(bool, choose);
+
+    QTemporaryDir folder;
+    QFile existing(QDir(folder.path()).filePath("PL1000.BIN"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    // Each case starts from empty folders of the user.
+    QVERIFY(QDir(home_).removeRecursively());
+    QVERIFY(QDir().mkpath(home_));
+
+    QtDialogs dialogs;
+    const Dialogs::FileRequest request{"Pelora 1000  -  Select File", folder.path(),
+                                       save ? "0000000001.kcf" : "",
+                                       QStringList{"*.BIN (*.BIN)", "*.* (*.*)"}};
+    const QString chosen = QDir(folder.path()).filePath(save ? "0000000001.kcf" : "PL1000.BIN");
+    QString answer;
+    const Seen seen = WhileOpen(
+        [&] {
+            answer = save ? dialogs.saveFileName(nullptr, request)
+                          : dialogs.openFileName(nullptr, request);
+        },
+        choose ? chosen : QString());
+
+    QCOMPARE(seen.className, QString("QFileDialog"));
+    QCOMPARE(seen.title, request.title);
+    QCOMPARE(answer, choose ? QDir::toNativeSeparators(chosen) : QString());
+    QCOMPARE(FilesIn(home_), QStringList());
+    QCOMPARE(FilesIn(folder.path()), QStringList{"PL1000.BIN"});
+}
+
+// The user's folders point into a temporary one, so that what the dialogs
+// write there can be seen, before Qt first looks them up.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(".local/share")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(".cache")));
+    TApplication application(argc, argv);
+    TestDialogs test(home.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_dialogs.moc"
