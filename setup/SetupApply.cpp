@@ -1,6 +1,6 @@
 #include "setup/SetupApply.h"
 
-#include "estimators/ServerTypes.h"
+#include "common/ListItems.h"
 
 #include <array>
 
@@ -16,8 +16,6 @@ constexpr std::array<int, 9> ServerTypeOfCode = {
 constexpr int FirstDataFormat = 3;
 constexpr int LastDataFormat = 8;
 constexpr int DataFormatItemOffset = 4;
-constexpr int ZrxpItem = 5;
-constexpr int VeskMLItem = 1;
 
 constexpr int MaxServer2Mode = 1;
 constexpr int MaxLimitDir = 1;
@@ -50,14 +48,14 @@ int ServerTypeIndex(int code)
 int DataFormatItem(int dataFormat)
 {
     if (!Within(dataFormat, FirstDataFormat, LastDataFormat))
-        return VeskMLItem;
+        return DataFormat::VeskMl;
     const int item = dataFormat - DataFormatItemOffset;
-    return item < 0 ? ZrxpItem : item;
+    return item < 0 ? DataFormat::Zrxp : item;
 }
 
 int SecondaryModeItem(const TransRec &transmission)
 {
-    return transmission.Server2Inst <= 0 ? 0 : transmission.Server2Mode + 1;
+    return transmission.Server2Inst <= 0 ? SecondaryModeNone : transmission.Server2Mode + 1;
 }
 
 void CorrectSetup(SetupModel &model)

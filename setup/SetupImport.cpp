@@ -2,11 +2,11 @@
 
 #include "app/Dialogs.h"
 #include "app/FormMain.h"
-#include "app/LanguageTable.h"
 #include "commandfile/CommandEditor.h"
+#include "common/IntervalTables.h"
 #include "estimators/EstimatorPage.h"
-#include "estimators/IntervalTables.h"
 #include "setup/SetupApply.h"
+#include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
