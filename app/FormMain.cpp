@@ -4,8 +4,8 @@
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "common/IntervalTables.h"
-#include "common/TimeUnits.h"
 #include "estimators/EstimatorPage.h"
+#include "estimators/StationPlan.h"
 #include "setup/SetupImport.h"
 #include "texts/LanguageTable.h"
 #include "ui/ComboItems.h"
@@ -28,12 +28,6 @@ namespace {
 
 const char *const ApplicationTitle = "Pelora 1000 Toolbox";
 constexpr int TimerIntervalMs = 100;
-
-// Intervals chosen at start-up, per measurement row, for both the sampling
-// and the storage drop-downs: hourly, except daily for M3 to M5.
-constexpr std::array<int, EstimatorRowCount> DefaultIntervalSeconds = {
-    SecondsPerHour, SecondsPerHour, SecondsPerDay,  SecondsPerDay,
-    SecondsPerDay,  SecondsPerHour, SecondsPerHour, SecondsPerHour};
 
 } // namespace
 
@@ -131,9 +125,9 @@ void TFormMain::SetDefaultIntervals()
     for (int i = 1; i <= EstimatorRowCount; ++i)
         SetItems(StorageIntervalComboBoxes[i], measurementItems,
                  IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
-    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(SecondsPerDay));
+    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
     SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
-             VTXIntervalIndexOf(SecondsPerDay));
+             VTXIntervalIndexOf(DefaultTxIntervalSeconds));
 }
 
 void TFormMain::ReadSettings()

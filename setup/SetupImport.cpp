@@ -5,6 +5,7 @@
 #include "commandfile/CommandEditor.h"
 #include "common/IntervalTables.h"
 #include "estimators/EstimatorPage.h"
+#include "estimators/StationPlan.h"
 #include "setup/SetupApply.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
@@ -22,7 +23,6 @@ const char *const ImportTitle = "Pelora 1000  -  Select File";
 const char *const SetupFilePattern = "*.BIN";
 const char *const AnyFilePattern = "*.*";
 const char *const SetupFileExtension = "BIN";
-const char *const ConductivityRowName = "TDS";
 const char *const DroppedText = "DROPPED";
 const char *const CannotImportText = "Can't import! Error in file content!";
 
@@ -32,8 +32,6 @@ constexpr Message SetupNotCopied = {
     "Die Konfigurationsdatei \"%1\" konnte nicht importiert werden: %2"};
 constexpr Message SetupNotOpened = {"The setup file could not be read: %1",
                                     "Die Konfigurationsdatei konnte nicht gelesen werden: %1"};
-
-constexpr int ConductivityNameRow = 8;
 
 } // namespace
 
@@ -185,8 +183,7 @@ void SetupImport::MenuItemImportClick()
     if (ApplySetup())
         w.ChangeChannelNames = false;
     // The variant follows the name of channel 8; only a change runs its handler.
-    w.ui->ConductivityCheckBox->setChecked(w.MeasurementLabel[ConductivityNameRow]->text().contains(
-        QLatin1String(ConductivityRowName), Qt::CaseSensitive));
+    w.ui->ConductivityCheckBox->setChecked(NamesConductivity(w.Setup));
 }
 
 void SetupImport::WMDropFiles(const QStringList &files)
