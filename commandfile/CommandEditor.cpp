@@ -2,6 +2,7 @@
 
 #include "app/FormMain.h"
 #include "commandfile/Messages.h"
+#include "common/IdLengths.h"
 #include "common/IntervalTables.h"
 #include "common/TimeUnits.h"
 #include "ui/ComboItems.h"
@@ -15,9 +16,6 @@ namespace {
 constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNames = {
     "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit", "ExpanderGrad",
     "ExpanderSkal", "ExpanderTInt", "ExpanderCfgDiag",  "ExpanderQuery"};
-
-constexpr int StationIdLength = 10;
-constexpr int MeasurementIdLength = 4;
 
 // A position the drop-down has, else none: a model value outside the list
 // never shows an item that stands for another value.

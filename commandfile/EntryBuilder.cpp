@@ -1,5 +1,6 @@
 #include "commandfile/EntryBuilder.h"
 
+#include "common/IdLengths.h"
 #include "common/IntervalTables.h"
 #include "common/NumberFormat.h"
 #include "common/TableLookup.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int OuterIndent = 1;
 constexpr int ElementIndent = 2;
 constexpr int InnerIndent = 3;
-constexpr int ChannelIdLength = 4;
 
 constexpr int NumberFieldLength = 10;
 constexpr float DefaultFactor = 1;
@@ -197,7 +197,7 @@ private:
     std::string ChannelCommands(const std::string &element) const
     {
         const std::string channelId =
-            NormalizeId(context_.measurementId, ChannelIdLength, context_.upperCase);
+            NormalizeId(context_.measurementId, MeasurementIdLength, context_.upperCase);
         return StationCommands(
             ListLine(ElementIndent, "<ChannelCommands" + Attribute("channelId", channelId) + ">") +
             ListLine(InnerIndent, element) + ListLine(ElementIndent, "</ChannelCommands>"));

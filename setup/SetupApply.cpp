@@ -1,5 +1,6 @@
 #include "setup/SetupApply.h"
 
+#include "common/IdLengths.h"
 #include "common/ListItems.h"
 
 #include <array>
@@ -21,7 +22,7 @@ constexpr int MaxServer2Mode = 1;
 constexpr int MaxLimitDir = 1;
 constexpr int MaxGradDir = 2;
 
-constexpr std::size_t IdLength = 4;
+constexpr auto IdLength = static_cast<std::size_t>(MeasurementIdLength);
 
 bool Within(int value, int low, int high)
 {

@@ -65,8 +65,7 @@ void SetupImport::ApplyChannelRow(int row, Pass pass)
     if (pass == Pass::Sampling) {
         // A name from the file is shown as it stands, never read as markup.
         w.MeasurementLabel[row]->setTextFormat(Qt::PlainText);
-        w.MeasurementLabel[row]->setText(QStringLiteral("M%1  ").arg(row) +
-                                         QString::fromLatin1(channel.Name));
+        w.MeasurementLabel[row]->setText(QString::fromLatin1(ImportedRowLabel(row, channel.Name)));
         if (channel.MInterval > 0)
             w.SamplingIntervalComboBoxes[row]->setCurrentIndex(IntervalIndexOf(channel.MInterval));
         return;
