@@ -1,12 +1,13 @@
 #include "app/FormMain.h"
 
 #include "app/Dialogs.h"
-#include "app/LanguageTable.h"
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
+#include "common/IntervalTables.h"
 #include "estimators/EstimatorPage.h"
-#include "estimators/IntervalTables.h"
+#include "estimators/StationPlan.h"
 #include "setup/SetupImport.h"
+#include "texts/LanguageTable.h"
 #include "ui/ComboItems.h"
 #include "ui/Look.h"
 #include "ui/ToggleSwitch.h"
@@ -27,14 +28,6 @@ TFormMain *FormMain = nullptr;
 namespace {
 
 constexpr int TimerIntervalMs = 100;
-constexpr int FirstConductivityRow = 6;
-
-// Intervals chosen at start-up, per measurement row, for both the sampling
-// and the storage drop-downs: hourly, except daily for M3 to M5.
-constexpr int Hourly = 3600;
-constexpr int Daily = 86400;
-constexpr std::array<int, EstimatorRowCount> DefaultIntervalSeconds = {
-    Hourly, Hourly, Daily, Daily, Daily, Hourly, Hourly, Hourly};
 
 // The settings file's failure in the user's language.
 QString Described(const FileError &error, bool german)
@@ -149,9 +142,9 @@ void TFormMain::SetDefaultIntervals()
     for (int i = 1; i <= EstimatorRowCount; ++i)
         SetItems(StorageIntervalComboBoxes[i], measurementItems,
                  IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
-    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(Daily));
+    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
     SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
-             VTXIntervalIndexOf(Daily));
+             VTXIntervalIndexOf(DefaultTxIntervalSeconds));
 }
 
 void TFormMain::ReadSettings()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Environment.h"
+#include "common/OneBasedArray.h"
 #include "estimators/BatteryModel.h"
-#include "estimators/OneBasedArray.h"
 #include "setup/SetupModel.h"
 
 #include <QMainWindow>

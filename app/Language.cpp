@@ -1,6 +1,6 @@
 #include "app/FormMain.h"
 
-#include "app/LanguageTable.h"
+#include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_FormMain.h"
 

@@ -1,7 +1,7 @@
 #include "app/FormMain.h"
 
 #include "app/AboutBox.h"
-#include "app/LanguageTable.h"
+#include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/TabWidget.h"
 #include "ui_FormMain.h"

@@ -2,7 +2,9 @@
 
 #include "app/FormMain.h"
 #include "commandfile/Messages.h"
-#include "estimators/IntervalTables.h"
+#include "common/IdLengths.h"
+#include "common/IntervalTables.h"
+#include "common/TimeUnits.h"
 #include "ui/ComboItems.h"
 #include "ui/Expander.h"
 #include "ui/Look.h"
@@ -14,11 +16,6 @@ namespace {
 constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNames = {
     "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit", "ExpanderGrad",
     "ExpanderSkal", "ExpanderTInt", "ExpanderCfgDiag",  "ExpanderQuery"};
-
-constexpr int StationIdLength = 10;
-constexpr int MeasurementIdLength = 4;
-constexpr int SecondsPerDay = 86400;
-constexpr int HourlySeconds = 3600;
 
 // A position the drop-down has, else none: a model value outside the list
 // never shows an item that stands for another value.
@@ -89,7 +86,7 @@ void CommandEditor::SetDefaultIntervals()
 {
     auto &ui = *page_;
     const QStringList measurementItems = ItemsOf(w.ui->ComboBoxM1);
-    const int hourly = IntervalIndexOf(HourlySeconds);
+    const int hourly = IntervalIndexOf(SecondsPerHour);
     SetItems(ui.ComboBoxMInt2, measurementItems, hourly);
     SetItems(ui.ComboBoxSInt2, measurementItems, hourly);
     const int daily = TxIntervalIndexOf(SecondsPerDay);
@@ -340,7 +337,7 @@ void CommandEditor::LoadTransmission(const SetupModel &model)
     if (tx.Interval < 1)
         return;
     Choose(ui.ComboBoxTIInterval, TxIntervalIndexOf(tx.Interval));
-    const int seconds = (tx.Offset % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
+    const auto seconds = static_cast<int>(SecondOfDay(tx.Offset));
     ui.TimeEditTIOffset->setTime(QTime::fromMSecsSinceStartOfDay(seconds * 1000));
     Choose(ui.ComboBoxTIAlarmInt1, TxIntervalIndexOf(tx.AlarmInt1));
     Choose(ui.ComboBoxTIAlarmInt2, TxIntervalIndexOf(tx.AlarmInt2));

@@ -4,6 +4,7 @@
 #include "app/FormMain.h"
 #include "commandfile/ExportFile.h"
 #include "commandfile/Messages.h"
+#include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
 #include "ui_FormMain.h"
@@ -38,6 +39,28 @@ QString MemoText(const QPlainTextEdit *memo)
             c = QLatin1Char('\n');
     }
     return text;
+}
+
+// A drop-down named as the user sees it: by the label or box in front of it.
+QString FieldCaption(const Ui::CommandPage &ui, PanelField field)
+{
+    switch (field) {
+    case PanelField::SamplingInterval:
+        return ui.LabelMInt2->text();
+    case PanelField::AveragingInterval:
+        return ui.CheckBoxSint->text();
+    case PanelField::TransmissionInterval:
+        break;
+    case PanelField::AlarmInterval1:
+    case PanelField::AlarmInterval2:
+    case PanelField::AlarmInterval3: {
+        const int alarm =
+            static_cast<int>(field) - static_cast<int>(PanelField::AlarmInterval1) + 1;
+        return ui.LabelTILimitInt->text() + QLatin1Char(' ') + QString::number(alarm) +
+               QLatin1Char(':');
+    }
+    }
+    return ui.LabelTIInterval->text();
 }
 
 } // namespace
@@ -163,18 +186,7 @@ void CommandEditor::CornerButtonAddCmdClick()
         return;
     const PanelInput input = InputOf(panel);
     if (const auto missing = MissingSelection(input)) {
-        // Named as the user sees the field: by the label or box in front of it.
-        const auto &ui = Page();
-        const QString control = QString::fromStdString(*missing);
-        QString field = ui.LabelTIInterval->text();
-        if (control == QLatin1String("ComboBoxMInt2"))
-            field = ui.LabelMInt2->text();
-        else if (control == QLatin1String("ComboBoxSInt2"))
-            field = ui.CheckBoxSint->text();
-        else if (control.startsWith(QLatin1String("ComboBoxTIAlarmInt")))
-            field =
-                ui.LabelTILimitInt->text() + QLatin1Char(' ') + control.right(1) + QLatin1Char(':');
-        Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(field));
+        Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(FieldCaption(Page(), *missing)));
         return;
     }
     const std::string entry = BuildEntry(input, Context(), random_);

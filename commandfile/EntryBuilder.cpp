@@ -1,7 +1,11 @@
 #include "commandfile/EntryBuilder.h"
 
-#include "estimators/IntervalTables.h"
-#include "estimators/NumberFormat.h"
+#include "common/IdLengths.h"
+#include "common/IntervalTables.h"
+#include "common/NumberFormat.h"
+#include "common/TableLookup.h"
+#include "common/Text.h"
+#include "common/TimeUnits.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -11,7 +15,6 @@ namespace {
 constexpr int OuterIndent = 1;
 constexpr int ElementIndent = 2;
 constexpr int InnerIndent = 3;
-constexpr int ChannelIdLength = 4;
 
 constexpr int NumberFieldLength = 10;
 constexpr float DefaultFactor = 1;
@@ -19,14 +22,13 @@ constexpr float DefaultNumber = 0;
 
 // The alarm drop-downs hold the daily items "00:01:00" to "24:00:00" only.
 constexpr int AlarmIntervalItems = 19;
-constexpr int SecondsPerDay = 86400;
 constexpr double MillisecondsPerSecond = 1000;
 
 constexpr std::array<const char *, 2> LimitDirNames = {"upper", "lower"};
 constexpr std::array<const char *, 3> GradDirNames = {"rising", "falling", "both"};
 
-constexpr std::array<const char *, AlarmIntervalCount> AlarmComboNames = {
-    "ComboBoxTIAlarmInt1", "ComboBoxTIAlarmInt2", "ComboBoxTIAlarmInt3"};
+constexpr std::array<PanelField, AlarmIntervalCount> AlarmFields = {
+    PanelField::AlarmInterval1, PanelField::AlarmInterval2, PanelField::AlarmInterval3};
 constexpr std::array<const char *, AlarmIntervalCount> AlarmAttributeNames = {
     "alarmInterval1", "alarmInterval2", "alarmInterval3"};
 
@@ -35,11 +37,6 @@ template <class... Handlers> struct Overloaded : Handlers...
     using Handlers::operator()...;
 };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-bool InTable(int item, int count)
-{
-    return item >= 0 && item < count;
-}
 
 std::string Attribute(const std::string &name, const std::string &value)
 {
@@ -55,7 +52,7 @@ std::string SecondsText(double seconds)
 template <std::size_t N>
 const char *DirectionName(const std::array<const char *, N> &names, int item)
 {
-    return InTable(item, static_cast<int>(N)) ? names[static_cast<std::size_t>(item)] : names[0];
+    return InTable(names, item) ? names[static_cast<std::size_t>(item)] : names[0];
 }
 
 std::string QueryTime(const QueryDateTime &time)
@@ -69,8 +66,7 @@ std::string QueryTime(const QueryDateTime &time)
 // Whole seconds of a time of day; a time that rounds up to midnight is midnight.
 long long TimeOfDaySeconds(int milliseconds)
 {
-    const auto seconds = static_cast<long long>(Round(milliseconds / MillisecondsPerSecond));
-    return ((seconds % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
+    return SecondOfDay(static_cast<std::int64_t>(Round(milliseconds / MillisecondsPerSecond)));
 }
 
 class EntryWriter
@@ -169,9 +165,9 @@ private:
     std::string FileCommand(const std::string &element, const std::string &attribute,
                             const std::string &file) const
     {
-        return StationCommands(
-            ListLine(ElementIndent, "<" + element + Attribute(attribute, TrimBlanks(file)) +
-                                        Attribute("ackId", NewAckId(random_)) + " />"));
+        return StationCommands(ListLine(
+            ElementIndent, "<" + element + Attribute(attribute, std::string(Trimmed(file))) +
+                               Attribute("ackId", NewAckId(random_)) + " />"));
     }
 
     std::string AckOnlyCommand(const std::string &element) const
@@ -191,16 +187,17 @@ private:
 
     std::string StationCommands(const std::string &lines) const
     {
-        return ListLine(OuterIndent, "<StationCommands" +
-                                         Attribute("stationId", TrimBlanks(context_.stationId)) +
-                                         ">") +
+        return ListLine(OuterIndent,
+                        "<StationCommands" +
+                            Attribute("stationId", std::string(Trimmed(context_.stationId))) +
+                            ">") +
                lines + ListLine(OuterIndent, "</StationCommands>");
     }
 
     std::string ChannelCommands(const std::string &element) const
     {
         const std::string channelId =
-            NormalizeId(context_.measurementId, ChannelIdLength, context_.upperCase);
+            NormalizeId(context_.measurementId, MeasurementIdLength, context_.upperCase);
         return StationCommands(
             ListLine(ElementIndent, "<ChannelCommands" + Attribute("channelId", channelId) + ">") +
             ListLine(InnerIndent, element) + ListLine(ElementIndent, "</ChannelCommands>"));
@@ -223,36 +220,36 @@ EntryKind KindOf(const PanelInput &panel)
     return std::holds_alternative<QueryInput>(panel) ? EntryKind::Query : EntryKind::Command;
 }
 
-std::optional<std::string> MissingSelection(const PanelInput &panel)
+std::optional<PanelField> MissingSelection(const PanelInput &panel)
 {
-    using Missing = std::optional<std::string>;
-    return std::visit(
-        Overloaded{
-            [](const SamplingInput &input) -> Missing {
-                if (!InTable(input.samplingItem, MeasurementIntervalCount))
-                    return "ComboBoxMInt2";
-                if (input.averaging && !InTable(input.averagingItem, MeasurementIntervalCount))
-                    return "ComboBoxSInt2";
-                return std::nullopt;
-            },
-            [](const TransmissionInput &input) -> Missing {
-                if (!InTable(input.intervalItem, CmdTxIntervalCount))
-                    return "ComboBoxTIInterval";
-                for (std::size_t i = 0; i < AlarmIntervalCount; ++i)
-                    if (input.alarmTicked[i] && !InTable(input.alarmItems[i], AlarmIntervalItems))
-                        return AlarmComboNames[i];
-                return std::nullopt;
-            },
-            [](const auto &) -> Missing { return std::nullopt; },
-        },
-        panel);
+    using Missing = std::optional<PanelField>;
+    return std::visit(Overloaded{
+                          [](const SamplingInput &input) -> Missing {
+                              if (!InTable(IntervalSeconds, input.samplingItem))
+                                  return PanelField::SamplingInterval;
+                              if (input.averaging && !InTable(IntervalSeconds, input.averagingItem))
+                                  return PanelField::AveragingInterval;
+                              return std::nullopt;
+                          },
+                          [](const TransmissionInput &input) -> Missing {
+                              if (!InTable(CmdTxIntervalSeconds, input.intervalItem))
+                                  return PanelField::TransmissionInterval;
+                              for (std::size_t i = 0; i < AlarmIntervalCount; ++i)
+                                  if (input.alarmTicked[i] &&
+                                      !InRange(input.alarmItems[i], AlarmIntervalItems))
+                                      return AlarmFields[i];
+                              return std::nullopt;
+                          },
+                          [](const auto &) -> Missing { return std::nullopt; },
+                      },
+                      panel);
 }
 
 std::string BuildEntry(const PanelInput &panel, const EntryContext &context,
                        const RandomSource &random)
 {
-    if (const auto missing = MissingSelection(panel))
-        throw std::invalid_argument("no item chosen in " + *missing);
+    if (MissingSelection(panel))
+        throw std::invalid_argument("no item chosen in a drop-down the entry needs");
     return std::visit(EntryWriter(context, random), panel);
 }
 
@@ -276,5 +273,5 @@ std::string QueryChannelLines(const std::vector<ListedMeasurement> &measurements
 
 bool FileNameHasSpace(const std::string &file)
 {
-    return TrimBlanks(file).find(' ') != std::string::npos;
+    return Trimmed(file).find(' ') != std::string_view::npos;
 }

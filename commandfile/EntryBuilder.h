@@ -3,6 +3,7 @@
 #include "commandfile/AckId.h"
 #include "commandfile/ListText.h"
 #include "commandfile/Normalizers.h"
+#include "common/ListItems.h"
 
 #include <array>
 #include <optional>
@@ -11,9 +12,8 @@
 #include <vector>
 
 // What each panel of the command editor holds, as plain values. Drop-downs
-// are given by item position; -1 is a drop-down without a chosen item.
+// are given by item position; NoItem is a drop-down without a chosen item.
 
-inline constexpr int NoItem = -1;
 inline constexpr int AlarmIntervalCount = 3;
 
 // "Upload new configuration": the file name as typed.
@@ -121,10 +121,20 @@ struct EntryContext
 
 EntryKind KindOf(const PanelInput &panel);
 
-// The name of the first drop-down the entry needs that has no chosen item
-// (or an item outside its table), such as "ComboBoxMInt2"; nothing when the
-// panel can be added.
-std::optional<std::string> MissingSelection(const PanelInput &panel);
+// The drop-downs whose chosen item an entry may need.
+enum class PanelField
+{
+    SamplingInterval,
+    AveragingInterval,
+    TransmissionInterval,
+    AlarmInterval1,
+    AlarmInterval2,
+    AlarmInterval3,
+};
+
+// The first drop-down the entry needs that has no chosen item (or an item
+// outside its table); nothing when the panel can be added.
+std::optional<PanelField> MissingSelection(const PanelInput &panel);
 
 // The entry text, every line ending with CR LF; each element with an ackId
 // draws a new one, in the order of the text. Throws std::invalid_argument

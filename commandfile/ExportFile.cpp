@@ -2,6 +2,7 @@
 
 #include "commandfile/Normalizers.h"
 #include "commandfile/Utf8.h"
+#include "common/Text.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ bool IsExportable(const std::string &listText)
 
 std::string ProposedFileName(const std::string &stationIdText)
 {
-    return TrimBlanks(stationIdText) + FileExtension;
+    return std::string(Trimmed(stationIdText)) + FileExtension;
 }
 
 std::string ExportFolderOf(const std::string &chosenPath)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageTable.h"
+#include "common/Message.h"
 
 // Messages of the command editor in English and German. "%1" and "%2" are
 // filled in by the page.

@@ -1,7 +1,8 @@
 #include "commandfile/Normalizers.h"
 
 #include "commandfile/Utf8.h"
-#include "estimators/NumberFormat.h"
+#include "common/NumberFormat.h"
+#include "common/Text.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -22,11 +23,6 @@ constexpr int SmallestFixedExponent = -4;
 
 constexpr int PanelMinDecimals = 1;
 constexpr int PanelMaxDecimals = 5;
-
-bool IsBlankOrControl(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
 
 std::string KeepOnly(const std::string &text, const std::string &allowed)
 {
@@ -84,17 +80,6 @@ std::string AsciiUpperCase(const std::string &text)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return upper;
-}
-
-std::string TrimBlanks(const std::string &text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsBlankOrControl(text[first]))
-        ++first;
-    while (last > first && IsBlankOrControl(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
 }
 
 std::string FitToLength(const std::string &text, int length, char fill)
@@ -173,7 +158,7 @@ std::string FormatGeneralNumber(double value)
 std::string NormalizeNumber(const std::string &text, int maxLength, bool pointAsDecimal,
                             float defaultValue, char decimalSeparator)
 {
-    std::string kept = KeepOnly(TrimBlanks(text), NumberCharacters);
+    std::string kept = KeepOnly(std::string(Trimmed(text)), NumberCharacters);
     kept = kept.substr(0, static_cast<std::size_t>(maxLength < 0 ? 0 : maxLength));
     kept = ToLocalDecimalSeparator(kept, decimalSeparator);
 

@@ -12,9 +12,6 @@ using UpperCase = std::function<std::string(const std::string &)>;
 // Upper-cases a to z only.
 std::string AsciiUpperCase(const std::string &text);
 
-// Removes leading and trailing blanks and control characters.
-std::string TrimBlanks(const std::string &text);
-
 // Cuts the text to its first length characters, or prepends fill until it
 // has that many.
 std::string FitToLength(const std::string &text, int length, char fill);

@@ -1,15 +1,15 @@
 #include "estimators/BatteryModel.h"
 
-#include "estimators/IntervalTables.h"
-#include "estimators/NumberFormat.h"
+#include "common/IntervalTables.h"
+#include "common/NumberFormat.h"
+#include "common/TableLookup.h"
+#include "common/TimeUnits.h"
 
 #include <algorithm>
 #include <tuple>
 #include <utility>
 
 namespace {
-
-constexpr double SecondsPerHour = 3600;
 
 // Sensor cycle of rows M1, M2 (and M6 to M8 in the conductivity variant):
 // milliamperes times seconds per cycle.
@@ -27,11 +27,10 @@ constexpr double IdleShare = 2.4;
 constexpr double BleCurrent = 30;
 constexpr double BleConnectionSeconds = 600;
 
-constexpr int CatM1Network = 1;
 constexpr int CatM1Current = 90;
 constexpr int FallbackNetworkCurrent = 160;
 
-constexpr std::array<int, 6> ServerSeconds = {60, 90, 75, 60, 75, 100};
+constexpr std::array<int, ServerTypeCount> ServerSeconds = {60, 90, 75, 60, 75, 100};
 constexpr int UnknownServerSeconds = 60;
 
 constexpr double DaysPerYear = 365.25;
@@ -39,11 +38,6 @@ constexpr double BarFullScaleYears = 10;
 constexpr double CappedDays = 3653;
 constexpr const char *CappedDaysText = "> 3653";
 constexpr const char *CappedYearsText = "> 10";
-
-template <typename Table> bool InTable(const Table &table, int index)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < table.size();
-}
 
 double SamplesPerDayOf(int samplingIndex)
 {
@@ -60,9 +54,8 @@ double SensorShare(const BatteryInputs &inputs)
     consider(1);
     consider(2);
     if (inputs.conductivity) {
-        consider(6);
-        consider(7);
-        consider(8);
+        for (int row = FirstConductivityRow; row <= EstimatorRowCount; ++row)
+            consider(row);
     }
     const double chargePerCycle = inputs.conductivity
                                       ? ConductivitySensorCurrent * ConductivitySensorSeconds
@@ -113,7 +106,7 @@ int ServerTypeFactor(int serverType)
 
 int RadioNetworkFactor(int radioNetwork)
 {
-    return radioNetwork == CatM1Network ? CatM1Current : FallbackNetworkCurrent;
+    return radioNetwork == RadioNetwork::CatM1 ? CatM1Current : FallbackNetworkCurrent;
 }
 
 BatteryShares EstimateBatteryShares(const BatteryInputs &inputs)

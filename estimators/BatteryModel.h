@@ -1,6 +1,7 @@
 #pragma once
 
-#include "estimators/OneBasedArray.h"
+#include "common/ListItems.h"
+#include "common/OneBasedArray.h"
 
 #include <array>
 #include <cstdint>
@@ -9,8 +10,6 @@
 // Daily charge of the logger and the battery life it gives. Every charge is
 // in mAh per day. An index outside its table (-1 is a drop-down without a
 // selection) contributes nothing.
-
-inline constexpr int ObserverIntervalCount = 7;
 
 // Local BLE readings per day and the extra connection seconds of each, by
 // item of the observer interval drop-down.
@@ -23,13 +22,10 @@ inline constexpr std::array<std::int32_t, ObserverIntervalCount> ObserverExtraSe
 inline constexpr double CapacityAt20C = 20800;
 inline constexpr double CapacityAtMinus20C = 13000;
 
-// Items of the secondary server mode drop-down.
-inline constexpr int SecondaryModeNone = 0;
-inline constexpr int SecondaryModeBackup = 1;
-inline constexpr int SecondaryModeBothServers = 2;
-
-// Measurement rows M1 to M8 and the transmissions TX1 and TX2.
+// Measurement rows M1 to M8 and the transmissions TX1 and TX2. Rows M6 to
+// M8 take part only in the conductivity variant.
 inline constexpr int EstimatorRowCount = 8;
+inline constexpr int FirstConductivityRow = 6;
 inline constexpr int EstimatorTransmissionCount = 2;
 
 // Connection seconds of one transmission to a server of that type.

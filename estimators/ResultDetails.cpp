@@ -1,6 +1,6 @@
 #include "estimators/ResultDetails.h"
 
-#include "estimators/NumberFormat.h"
+#include "common/NumberFormat.h"
 
 #include <array>
 #include <cstdio>

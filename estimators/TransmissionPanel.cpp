@@ -1,17 +1,10 @@
 #include "estimators/EstimatorPage.h"
 
 #include "app/FormMain.h"
-#include "app/LanguageTable.h"
 #include "estimators/BatteryModel.h"
+#include "texts/LanguageTable.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
-
-namespace {
-
-constexpr int VeskMLFormat = 1;
-constexpr int FirstConductivityRow = 6;
-
-} // namespace
 
 // Which estimate each control of the panel starts.
 void EstimatorPage::ConnectPanel()
@@ -89,7 +82,7 @@ void EstimatorPage::SwitchVTXClick(int t)
 void EstimatorPage::FormatChange(int t, QObject *sender)
 {
     const TransmissionColumn c = Column(t);
-    const bool events = c.on->isChecked() && c.format->currentIndex() == VeskMLFormat;
+    const bool events = c.on->isChecked() && c.format->currentIndex() == DataFormat::VeskMl;
     c.stationEvents->setEnabled(events);
     c.channelEvents->setEnabled(events);
     c.eventsNumber->setEnabled(events);

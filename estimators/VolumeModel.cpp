@@ -1,7 +1,9 @@
 #include "estimators/VolumeModel.h"
 
-#include "estimators/IntervalTables.h"
-#include "estimators/NumberFormat.h"
+#include "common/IntervalTables.h"
+#include "common/NumberFormat.h"
+#include "common/TableLookup.h"
+#include "common/TimeUnits.h"
 
 namespace {
 
@@ -11,23 +13,14 @@ constexpr int EventRecord = 1;
 constexpr double NoEventsBytes = 32;
 
 // First column of each format's pair, by item of the format drop-down.
-constexpr std::array<int, FormatCount> FirstColumnOfFormat = {3, 1, 9, 5, 11, 7};
+constexpr std::array<int, DataFormatCount> FirstColumnOfFormat = {3, 1, 9, 5, 11, 7};
 
-// Rows M1 to M5; M6 to M8 exist only in the conductivity variant.
-constexpr int StandardRowCount = 5;
-
-constexpr double SecondsPerDay = 86400;
 constexpr double DaysPerMonth = 31;
 constexpr double WeeksPerMonth = 5;
 
 constexpr double BytesPerKilo = 1000;
 constexpr double ShowKilobytesFrom = 10000;
 constexpr double ShowMegabytesFrom = 10000000;
-
-template <typename Table> bool InTable(const Table &table, int index)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < table.size();
-}
 
 bool HasSecondary(int mode)
 {
@@ -148,7 +141,7 @@ VolumeResult EstimateVolume(const VolumeInputs &inputs)
         tx.channelCount = 0;
         tx.valueCount = 0;
     }
-    const int rows = inputs.conductivity ? EstimatorRowCount : StandardRowCount;
+    const int rows = inputs.conductivity ? EstimatorRowCount : FirstConductivityRow - 1;
     for (int row = 1; row <= rows; ++row) {
         const VolumeRowInputs &r = inputs.rows[row];
         AddValuesPerTransmission(r.inTX1, r.inTX2, r.storageIndex, transmissions);

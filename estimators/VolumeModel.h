@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/OneBasedArray.h"
 #include "estimators/BatteryModel.h"
-#include "estimators/OneBasedArray.h"
 
 #include <array>
 #include <cstdint>
@@ -42,8 +42,6 @@ struct ServerRecord
     std::int32_t chunkSize;
     std::int32_t chunkOverhead2;
 };
-
-inline constexpr int ServerTypeCount = 6;
 
 // By item of the server type drop-down.
 inline constexpr std::array<ServerRecord, ServerTypeCount> ServerBytes = {{

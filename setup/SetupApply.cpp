@@ -1,6 +1,7 @@
 #include "setup/SetupApply.h"
 
-#include "estimators/ServerTypes.h"
+#include "common/IdLengths.h"
+#include "common/ListItems.h"
 
 #include <array>
 
@@ -16,14 +17,12 @@ constexpr std::array<int, 9> ServerTypeOfCode = {
 constexpr int FirstDataFormat = 3;
 constexpr int LastDataFormat = 8;
 constexpr int DataFormatItemOffset = 4;
-constexpr int ZrxpItem = 5;
-constexpr int VeskMLItem = 1;
 
 constexpr int MaxServer2Mode = 1;
 constexpr int MaxLimitDir = 1;
 constexpr int MaxGradDir = 2;
 
-constexpr std::size_t IdLength = 4;
+constexpr auto IdLength = static_cast<std::size_t>(MeasurementIdLength);
 
 bool Within(int value, int low, int high)
 {
@@ -50,14 +49,14 @@ int ServerTypeIndex(int code)
 int DataFormatItem(int dataFormat)
 {
     if (!Within(dataFormat, FirstDataFormat, LastDataFormat))
-        return VeskMLItem;
+        return DataFormat::VeskMl;
     const int item = dataFormat - DataFormatItemOffset;
-    return item < 0 ? ZrxpItem : item;
+    return item < 0 ? DataFormat::Zrxp : item;
 }
 
 int SecondaryModeItem(const TransRec &transmission)
 {
-    return transmission.Server2Inst <= 0 ? 0 : transmission.Server2Mode + 1;
+    return transmission.Server2Inst <= 0 ? SecondaryModeNone : transmission.Server2Mode + 1;
 }
 
 void CorrectSetup(SetupModel &model)

@@ -2,14 +2,15 @@
 
 #include "app/Dialogs.h"
 #include "app/FormMain.h"
-#include "app/LanguageTable.h"
 #include "commandfile/CommandEditor.h"
+#include "common/IntervalTables.h"
 #include "estimators/EstimatorPage.h"
-#include "estimators/IntervalTables.h"
+#include "estimators/StationPlan.h"
 #include "setup/FileNames.h"
 #include "setup/SetupApply.h"
 #include "setup/SetupCopy.h"
 #include "setup/SetupFileFormat.h"
+#include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
@@ -28,7 +29,6 @@ const char *const ImportTitle = "Pelora 1000  -  Select File";
 const char *const SetupFilePattern = "*.BIN";
 const char *const AnyFilePattern = "*.*";
 const char *const SetupFileExtension = "BIN";
-const char *const ConductivityRowName = "TDS";
 const char *const DroppedText = "DROPPED";
 const char *const CannotImportText = "Can't import! Error in file content!";
 
@@ -88,8 +88,6 @@ const ErrorReason ErrorReasons[] = {
 };
 
 constexpr std::uint64_t BytesPerMB = 1'000'000;
-
-constexpr int ConductivityNameRow = 8;
 
 } // namespace
 
@@ -156,8 +154,7 @@ void SetupImport::ApplyChannelRow(int row, Pass pass)
     if (pass == Pass::Sampling) {
         // A name from the file is shown as it stands, never read as markup.
         w.MeasurementLabel[row]->setTextFormat(Qt::PlainText);
-        w.MeasurementLabel[row]->setText(QStringLiteral("M%1  ").arg(row) +
-                                         QString::fromLatin1(channel.Name));
+        w.MeasurementLabel[row]->setText(QString::fromLatin1(ImportedRowLabel(row, channel.Name)));
         if (channel.MInterval > 0)
             w.SamplingIntervalComboBoxes[row]->setCurrentIndex(IntervalIndexOf(channel.MInterval));
         return;
@@ -291,9 +288,7 @@ void SetupImport::MenuItemImportClick()
         if (ApplySetup())
             w.ChangeChannelNames = false;
         // The variant follows the name of channel 8; only a change runs its handler.
-        w.ui->ConductivityCheckBox->setChecked(
-            w.MeasurementLabel[ConductivityNameRow]->text().contains(
-                QLatin1String(ConductivityRowName), Qt::CaseSensitive));
+        w.ui->ConductivityCheckBox->setChecked(NamesConductivity(w.Setup));
     });
 }
 

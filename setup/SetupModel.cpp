@@ -1,5 +1,7 @@
 #include "setup/SetupModel.h"
 
+#include "common/TimeUnits.h"
+
 #include <array>
 
 namespace {
@@ -7,8 +9,6 @@ namespace {
 constexpr int DefaultChannelCount = 6;
 const std::array<const char *, DefaultChannelCount> DefaultChannelNr = {"0001", "0002", "UBAT",
                                                                         "PBAT", "RSSI", "0006"};
-constexpr std::int32_t DailySeconds = 86400;
-constexpr std::int32_t HourlySeconds = 3600;
 const char *const DefaultStationID = "0000000001";
 // UBAT, PBAT and RSSI are measured once a day.
 constexpr std::array<int, 3> DailyInternalChannels = {3, 4, 5};
@@ -24,8 +24,8 @@ void ResetSetupDefaults(SetupModel &model)
         channel.Name.clear();
         channel.Active = false;
         channel.Store = false;
-        channel.MInterval = DailySeconds;
-        channel.AvgInterval = DailySeconds;
+        channel.MInterval = SecondsPerDay;
+        channel.AvgInterval = SecondsPerDay;
         channel.SkalFactor = 1.0f;
         channel.SkalOffset = 0.0f;
         for (LimitRec &slot : channel.Limits)
@@ -34,13 +34,13 @@ void ResetSetupDefaults(SetupModel &model)
     for (int i = 1; i <= DefaultChannelCount; ++i) {
         model.Channels[i].Active = true;
         model.Channels[i].Store = true;
-        model.Channels[i].MInterval = HourlySeconds;
+        model.Channels[i].MInterval = SecondsPerHour;
     }
     model.StationID = DefaultStationID;
     for (int i = 1; i <= DefaultChannelCount; ++i)
         model.Channels[i].Nr = DefaultChannelNr[static_cast<std::size_t>(i - 1)];
     for (int i : DailyInternalChannels)
-        model.Channels[i].MInterval = DailySeconds;
+        model.Channels[i].MInterval = SecondsPerDay;
 }
 
 void ResetSetupForRead(SetupModel &model)
@@ -49,9 +49,9 @@ void ResetSetupForRead(SetupModel &model)
     // a file that does not name one.
     for (TransRec &trans : model.Transmissions) {
         trans = TransRec{};
-        trans.AlarmInt1 = DailySeconds;
-        trans.AlarmInt2 = DailySeconds;
-        trans.AlarmInt3 = DailySeconds;
+        trans.AlarmInt1 = SecondsPerDay;
+        trans.AlarmInt2 = SecondsPerDay;
+        trans.AlarmInt3 = SecondsPerDay;
         trans.Server1Type = UnknownServerType;
         trans.Server2Type = UnknownServerType;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "estimators/OneBasedArray.h"
+#include "common/OneBasedArray.h"
 
 #include <cstdint>
 #include <string>

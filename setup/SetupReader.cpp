@@ -1,5 +1,6 @@
 #include "setup/SetupReader.h"
 
+#include "common/Text.h"
 #include "setup/SetupFileFormat.h"
 #include "setup/SetupValue.h"
 

@@ -1,6 +1,7 @@
 #include "setup/SetupValue.h"
 
-#include "estimators/NumberFormat.h"
+#include "common/NumberFormat.h"
+#include "common/Text.h"
 #include "setup/SetupFileFormat.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace {
 // Longer texts are not taken as numbers, so converting one costs little
 // however often a directory points at it.
 constexpr std::size_t MaxNumberTextLength = 256;
-constexpr unsigned char LastTrimmedCode = ' ';
 constexpr std::size_t FloatTextSize = 32;
 
 std::string At(std::uint64_t offset)
@@ -92,16 +92,6 @@ std::int32_t RealToInt32(float real, std::uint64_t recordOffset)
 std::string UnreadableAt(std::uint64_t offset)
 {
     return "the bytes" + At(offset) + " cannot be read";
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    const auto kept = [](char c) { return static_cast<unsigned char>(c) > LastTrimmedCode; };
-    while (!text.empty() && !kept(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && !kept(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 std::uint32_t SetupValueReader::Word(std::uint64_t position, std::uint64_t recordOffset)

@@ -47,9 +47,6 @@ struct TextValue
     std::string literal;
 };
 
-// The text without its leading and trailing characters of codes 0 to 32.
-std::string_view Trimmed(std::string_view text);
-
 // Reads value records and converts their values for the model's fields.
 // A value of the wrong shape (an array where one value is wanted, one value
 // where an array is wanted, an unknown type code) gives nothing; a value that

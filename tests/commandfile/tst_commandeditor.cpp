@@ -1,6 +1,7 @@
 #include "app/FormMain.h"
 #include "commandfile/CommandEditor.h"
 #include "commandfile/Messages.h"
+#include "texts/LanguageTable.h"
 #include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"

@@ -8,6 +8,9 @@
 
 Q_DECLARE_METATYPE(PanelInput)
 
+using Missing = std::optional<PanelField>;
+Q_DECLARE_METATYPE(Missing)
+
 namespace {
 
 constexpr int FirstAckId = 20001;
@@ -237,35 +240,42 @@ void TestEntryBuilder::templates()
 void TestEntryBuilder::missingSelection_data()
 {
     QTest::addColumn<PanelInput>("panel");
-    QTest::addColumn<QString>("missing");
+    QTest::addColumn<Missing>("missing");
 
     QTest::addRow("sampling without item")
-        << PanelInput(SamplingInput{NoItem, false, 18}) << "ComboBoxMInt2";
+        << PanelInput(SamplingInput{NoItem, false, 18}) << Missing(PanelField::SamplingInterval);
     QTest::addRow("sampling beyond table")
-        << PanelInput(SamplingInput{26, false, 18}) << "ComboBoxMInt2";
+        << PanelInput(SamplingInput{26, false, 18}) << Missing(PanelField::SamplingInterval);
     QTest::addRow("averaging ticked without item")
-        << PanelInput(SamplingInput{18, true, NoItem}) << "ComboBoxSInt2";
-    QTest::addRow("sampling complete") << PanelInput(SamplingInput{18, true, 25}) << "";
+        << PanelInput(SamplingInput{18, true, NoItem}) << Missing(PanelField::AveragingInterval);
+    QTest::addRow("sampling complete") << PanelInput(SamplingInput{18, true, 25}) << Missing();
     QTest::addRow("interval without item")
-        << PanelInput(Transmission(1, NoItem)) << "ComboBoxTIInterval";
+        << PanelInput(Transmission(1, NoItem)) << Missing(PanelField::TransmissionInterval);
     QTest::addRow("interval beyond table")
-        << PanelInput(Transmission(1, 26)) << "ComboBoxTIInterval";
+        << PanelInput(Transmission(1, 26)) << Missing(PanelField::TransmissionInterval);
     TransmissionInput alarm = Transmission(1, 18);
     alarm.alarmTicked = {false, false, true};
     alarm.alarmItems = {NoItem, NoItem, NoItem};
-    QTest::addRow("ticked alarm without item") << PanelInput(alarm) << "ComboBoxTIAlarmInt3";
+    QTest::addRow("ticked alarm without item")
+        << PanelInput(alarm) << Missing(PanelField::AlarmInterval3);
+    alarm.alarmTicked = {true, true, false};
+    QTest::addRow("first of two alarms without item")
+        << PanelInput(alarm) << Missing(PanelField::AlarmInterval1);
+    alarm.alarmTicked = {false, false, true};
     alarm.alarmItems = {NoItem, NoItem, 19};
-    QTest::addRow("alarm on a weekday item") << PanelInput(alarm) << "ComboBoxTIAlarmInt3";
+    QTest::addRow("alarm on a weekday item")
+        << PanelInput(alarm) << Missing(PanelField::AlarmInterval3);
     alarm.alarmTicked = {false, false, false};
-    QTest::addRow("unticked alarm without item") << PanelInput(alarm) << "";
-    QTest::addRow("limit needs no drop-down item") << PanelInput(LimitInput{1, NoItem, "1"}) << "";
+    QTest::addRow("unticked alarm without item") << PanelInput(alarm) << Missing();
+    QTest::addRow("limit needs no drop-down item")
+        << PanelInput(LimitInput{1, NoItem, "1"}) << Missing();
 }
 
 void TestEntryBuilder::missingSelection()
 {
     QFETCH(PanelInput, panel);
-    QFETCH(QString, missing);
-    QCOMPARE(QString::fromStdString(MissingSelection(panel).value_or("")), missing);
+    QFETCH(Missing, missing);
+    QVERIFY(MissingSelection(panel) == missing);
 }
 
 void TestEntryBuilder::buildRefusesMissingSelection()

@@ -1,6 +1,6 @@
 #include "setup/SetupApply.h"
 
-#include "estimators/ServerTypes.h"
+#include "common/ListItems.h"
 #include "tests/setup/SetupModelText.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "estimators/IntervalTables.h"
+#include "common/IntervalTables.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "app/LanguageTable.h"
+#include "texts/LanguageTable.h"
 
 #include <cstring>
 
@@ -92,7 +92,7 @@ const std::array<LanguageText, LanguageTextCount> LanguageTexts = {{
     {"CheckBoxQueryEventsStation", TextKind::CheckBox, "Station events", "Stationsereignisse", false},
 }};
 
-const std::array<ItemText, ObserverItemCount> ObserverIntervalItems = {{
+const std::array<ItemText, ObserverIntervalCount> ObserverIntervalItems = {{
     {"Once a day", "Täglich"},
     {"Once a week", "Wöchentlich"},
     {"Once a month", "Monatlich"},

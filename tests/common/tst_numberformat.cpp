@@ -1,4 +1,4 @@
-#include "estimators/NumberFormat.h"
+#include "common/NumberFormat.h"
 
 #include <QtTest>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/ListItems.h"
+#include "common/Message.h"
+
 #include <array>
 #include <cstddef>
 
@@ -35,20 +38,10 @@ struct ItemText
 inline constexpr std::size_t LanguageTextCount = 86;
 extern const std::array<LanguageText, LanguageTextCount> LanguageTexts;
 
-inline constexpr std::size_t ObserverItemCount = 7;
 inline constexpr std::size_t GradDirItemCount = 3;
 // Items of ComboBoxObserverInt and ComboBoxGradDir.
-extern const std::array<ItemText, ObserverItemCount> ObserverIntervalItems;
+extern const std::array<ItemText, ObserverIntervalCount> ObserverIntervalItems;
 extern const std::array<ItemText, GradDirItemCount> GradientDirectionItems;
-
-// A message box text in both languages.
-struct Message
-{
-    const char *English;
-    const char *German;
-
-    const char *In(bool german) const { return german ? German : English; }
-};
 
 // Ours: closing could not keep the settings; "%1" is one of the file failures below.
 inline constexpr Message SettingsNotSaved = {

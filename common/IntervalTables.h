@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TimeUnits.h"
+
 #include <array>
 #include <cstdint>
 
@@ -16,8 +18,6 @@ inline constexpr std::array<std::int32_t, MeasurementIntervalCount> IntervalSeco
 inline constexpr std::array<std::int32_t, MeasurementIntervalCount> SamplesPerDay = {
     17280, 14400, 8640, 7200, 5760, 4320, 2880, 1440, 720, 480, 360, 288, 240,
     144,   120,   96,   72,   48,   24,   12,   8,    6,   4,   3,   2,   1};
-
-inline constexpr double SecondsPerWeek = 604800;
 
 inline constexpr std::array<double, TxIntervalCount> TXIntervalSeconds = {
     60,   120,  180,  240,   300,   360,   600,   720,   900,   1200,

@@ -1,0 +1,61 @@
+#include "common/Text.h"
+#include "common/TimeUnits.h"
+
+#include <QtTest>
+
+class TestHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trimmed_data();
+    void trimmed();
+    void secondOfDay_data();
+    void secondOfDay();
+};
+
+void TestHelpers::trimmed_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::addRow("blanks both sides") << QByteArray("  0001 ") << QByteArray("0001");
+    QTest::addRow("inner blanks kept") << QByteArray(" a b ") << QByteArray("a b");
+    QTest::addRow("tabs, line ends, NUL") << QByteArray("\t\r\n\0x\0\r\n", 8) << QByteArray("x");
+    QTest::addRow("only blanks") << QByteArray(" \t ") << QByteArray();
+    QTest::addRow("empty") << QByteArray() << QByteArray();
+    // Latin-1 letters are bytes above 127, which a signed comparison would take for controls.
+    QTest::addRow("8-bit letters at both ends")
+        << QByteArray("\xE4nd\xFC ") << QByteArray("\xE4nd\xFC");
+    QTest::addRow("no-break space kept") << QByteArray("\xA0x\xA0") << QByteArray("\xA0x\xA0");
+}
+
+void TestHelpers::trimmed()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, expected);
+    const std::string_view result = Trimmed(std::string_view(text.constData(), text.size()));
+    QCOMPARE(QByteArray(result.data(), static_cast<qsizetype>(result.size())), expected);
+}
+
+void TestHelpers::secondOfDay_data()
+{
+    QTest::addColumn<qint64>("seconds");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::addRow("midnight") << qint64(0) << qint64(0);
+    QTest::addRow("within the day") << qint64(3723) << qint64(3723);
+    QTest::addRow("a day later") << qint64(86400 + 60) << qint64(60);
+    QTest::addRow("one second before midnight") << qint64(-1) << qint64(86399);
+    QTest::addRow("a day and an hour before") << qint64(-90000) << qint64(82800);
+}
+
+void TestHelpers::secondOfDay()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(qint64, expected);
+    QCOMPARE(static_cast<qint64>(SecondOfDay(seconds)), expected);
+}
+
+QTEST_APPLESS_MAIN(TestHelpers)
+#include "tst_helpers.moc"
