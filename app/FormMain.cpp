@@ -6,7 +6,9 @@
 #include "common/IntervalTables.h"
 #include "estimators/EstimatorPage.h"
 #include "estimators/StationPlan.h"
+#include "setup/FileNames.h"
 #include "setup/SetupImport.h"
+#include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/ComboItems.h"
 #include "ui/Look.h"
@@ -33,18 +35,13 @@ constexpr int TimerIntervalMs = 100;
 QString Described(const FileError &error, bool german)
 {
     const QString path = QFile::decodeName(QByteArray::fromStdString(error.Path.string()));
-    const QString reason = QString::fromLocal8Bit(error.Reason.c_str());
-    switch (error.What) {
-    case FileError::Kind::NotRead:
-        return QString::fromUtf8(FileNotRead.In(german)).arg(path, reason);
-    case FileError::Kind::NotWritten:
-        return QString::fromUtf8(FileNotWritten.In(german)).arg(path, reason);
-    case FileError::Kind::NotAFile:
-        return QString::fromUtf8(NotARegularFile.In(german)).arg(path);
-    case FileError::Kind::TooLarge:
-        return QString::fromUtf8(FileTooLarge.In(german)).arg(path).arg(IniFileSizeLimitMB);
-    }
-    return path;
+    if (error.Fault.kind == FileFault::Kind::TooLarge)
+        return QString::fromUtf8(FileTooLarge.In(german))
+            .arg(path)
+            .arg(MaxInputFileBytes / BytesPerMB);
+    const Message &text = error.What == FileError::Kind::NotRead ? FileNotRead : FileNotWritten;
+    return QString::fromUtf8(text.In(german))
+        .arg(path, QString::fromStdString(FileFaultReason(error.Fault, german)));
 }
 
 } // namespace
@@ -159,7 +156,7 @@ void TFormMain::ReadSettings()
     ExportDir = settings.ExportDir;
     // Told once the window is up. Other unreadable files have always started
     // quietly; closing names them, as it names this one.
-    if (error && error->What == FileError::Kind::TooLarge)
+    if (error && error->Fault.kind == FileFault::Kind::TooLarge)
         QMetaObject::invokeMethod(
             this,
             [this, failure = *error] {
@@ -188,8 +185,10 @@ void TFormMain::dropEvent(QDropEvent *event)
 {
     QStringList files;
     for (const QUrl &url : event->mimeData()->urls()) {
+        // The name's own bytes, which need not be UTF-8.
         if (url.isLocalFile())
-            files << QDir::toNativeSeparators(url.toLocalFile());
+            files << FileNameFromNative(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     event->acceptProposedAction();
     QMetaObject::invokeMethod(

@@ -1,6 +1,6 @@
 #include "app/IniFile.h"
 
-#include "app/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <algorithm>
 #include <array>
@@ -96,11 +96,6 @@ bool ValidKey(const std::string &key)
     return !key.empty() && key.find_first_of(LineBreaks) == std::string::npos &&
            key.find('=') == std::string::npos && Trim(key) == key && key.front() != '[' &&
            !IsComment(key);
-}
-
-std::string ErrnoText()
-{
-    return errno != 0 ? std::generic_category().message(errno) : std::string("unknown failure");
 }
 
 } // namespace
@@ -247,16 +242,16 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
     if (status.type() == fs::file_type::not_found)
         return true;
     if (code) {
-        error = {FileError::Kind::NotRead, path, code.message()};
+        error = {FileError::Kind::NotRead, path, FileFault::Of(code)};
         return false;
     }
     if (!fs::is_regular_file(status)) {
-        error = {FileError::Kind::NotAFile, path, ""};
+        error = {FileError::Kind::NotRead, path, {FileFault::Kind::NotRegular}};
         return false;
     }
     const std::uintmax_t size = fs::file_size(path, code);
-    if (!code && size > IniFileSizeLimit) {
-        error = {FileError::Kind::TooLarge, path, ""};
+    if (!code && size > MaxInputFileBytes) {
+        error = {FileError::Kind::NotRead, path, {FileFault::Kind::TooLarge}};
         return false;
     }
     errno = 0;
@@ -266,13 +261,13 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
     std::array<char, 65536> piece;
     while (in.read(piece.data(), piece.size()), in.gcount() > 0) {
         bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > IniFileSizeLimit) {
-            error = {FileError::Kind::TooLarge, path, ""};
+        if (bytes.size() > MaxInputFileBytes) {
+            error = {FileError::Kind::NotRead, path, {FileFault::Kind::TooLarge}};
             return false;
         }
     }
     if (!in.is_open() || in.bad()) {
-        error = {FileError::Kind::NotRead, path, ErrnoText()};
+        error = {FileError::Kind::NotRead, path, FileFault::OfSystem(errno != 0 ? errno : EIO)};
         return false;
     }
     ini = IniFile::Parse(bytes);
@@ -281,8 +276,8 @@ bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 
 bool SaveIniFile(const IniFile &ini, const fs::path &path, FileError &error)
 {
-    if (const std::error_code code = WriteFileAtomically(path, ini.Serialize())) {
-        error = {FileError::Kind::NotWritten, path, code.message()};
+    if (const FileFault fault = WriteFileAtomically(path, ini.Serialize())) {
+        error = {FileError::Kind::NotWritten, path, fault};
         return false;
     }
     return true;

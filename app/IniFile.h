@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileFault.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -57,29 +59,23 @@ private:
     std::vector<Line> lines_;
 };
 
-// A settings file is a few hundred bytes; a file beyond this is not one, and
-// reading it would only tie up the memory.
-inline constexpr std::uintmax_t IniFileSizeLimitMB = 64;
-inline constexpr std::uintmax_t IniFileSizeLimit = IniFileSizeLimitMB * 1024 * 1024;
-
 // What kept a file from being read or written. The window words it in the
 // user's language.
 struct FileError
 {
     enum class Kind
     {
-        NotRead,    // Reason gives the system's description
-        NotWritten, // likewise
-        NotAFile,   // a folder or a device stands in the file's place
-        TooLarge,   // beyond IniFileSizeLimit
+        NotRead,
+        NotWritten,
     };
     Kind What = Kind::NotRead;
     std::filesystem::path Path;
-    std::string Reason;
+    FileFault Fault;
 };
 
 // Reads the file; a missing file is an empty document. A file that exists but
-// cannot be read gives false with the failure, and an empty document.
+// cannot be read, is not a regular file or is larger than MaxInputFileBytes
+// gives false with the failure, and an empty document.
 bool LoadIniFile(const std::filesystem::path &path, IniFile &ini, FileError &error);
 
 // Writes the document safely (WriteFileAtomically), so that a failure leaves

@@ -1,9 +1,10 @@
 #include "commandfile/CommandEditor.h"
 
-#include "app/AtomicFile.h"
 #include "app/FormMain.h"
 #include "commandfile/ExportFile.h"
 #include "commandfile/Messages.h"
+#include "common/AtomicFile.h"
+#include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
@@ -231,10 +232,11 @@ void CommandEditor::CornerButtonExportFTPFileClick()
         return;
     }
     // Written aside and renamed into place, so a failure leaves no partial file.
-    if (const std::error_code failure =
+    if (const FileFault fault =
             WriteFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes))
         Tell(Dialogs::Kind::Error,
-             Text(FileNotWritten).arg(path, QString::fromLocal8Bit(failure.message().c_str())));
+             Text(FileNotWritten)
+                 .arg(path, QString::fromStdString(FileFaultReason(fault, German()))));
 }
 
 void CommandEditor::CornerButtonClearListClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/FileFault.h"
+#include "common/FileFault.h"
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileFault.h"
+
 #include <cstdint>
 
 // Layout of a logger's binary setup file. All numbers are little-endian.
@@ -14,7 +16,7 @@ inline constexpr std::uint32_t EndOfDirectory = 0xFFFFFFFF;
 // What the tool takes at most. A logger's setup file has some kilobytes and
 // its texts (station ID, channel IDs and names, channel lists) a few dozen
 // characters; far larger ones would only freeze the window.
-inline constexpr std::uint64_t MaxFileSize = 64'000'000;
+inline constexpr std::uint64_t MaxFileSize = MaxInputFileBytes;
 inline constexpr std::uint32_t MaxTextLength = 256;
 
 // Where the fields lie within a directory entry; bytes 8 to 11 mean nothing

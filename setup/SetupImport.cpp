@@ -10,6 +10,7 @@
 #include "setup/SetupApply.h"
 #include "setup/SetupCopy.h"
 #include "setup/SetupFileFormat.h"
+#include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/ToggleSwitch.h"
@@ -48,47 +49,6 @@ constexpr Message SetupNotOpened = {
 constexpr Message SetupNotImported = {"The setup file could not be imported: %1",
                                       "Die Konfigurationsdatei konnte nicht importiert werden: %1"};
 
-// Reasons, so that a German sentence does not end in English. A reason
-// without a text of its own stands apart as the system's.
-constexpr Message NotRegularReason = {
-    "not a regular file (a folder, a pipe or a device)",
-    "keine reguläre Datei (sondern ein Ordner, eine Pipe oder ein Gerät)"};
-constexpr Message TooLargeReason = {
-    "the file is larger than %1 MB, far more than a setup file holds",
-    "die Datei ist größer als %1 MB, weit mehr als eine Konfigurationsdatei enthält"};
-constexpr Message OutOfMemoryReason = {"not enough memory", "nicht genug Arbeitsspeicher"};
-constexpr Message AccessDeniedReason = {"access denied", "Zugriff verweigert"};
-constexpr Message NoSpaceReason = {"no space left on the drive",
-                                   "kein Platz mehr auf dem Laufwerk"};
-constexpr Message TooManyFilesReason = {"too many open files", "zu viele offene Dateien"};
-constexpr Message SystemReason = {"system error %1 (%2)",
-                                  "Systemfehler %1 (Meldung des Systems: %2)"};
-
-struct ErrorReason
-{
-    int error;
-    Message reason;
-};
-
-const ErrorReason ErrorReasons[] = {
-    {ENOENT, {"file not found", "Datei nicht gefunden"}},
-    {EACCES, AccessDeniedReason},
-    {EPERM, AccessDeniedReason},
-    {EISDIR, NotRegularReason},
-    {ENOSPC, NoSpaceReason},
-    {EDQUOT, NoSpaceReason},
-    {EFBIG, {"file too large", "Datei zu groß"}},
-    {EROFS, {"the drive is read-only", "das Laufwerk ist schreibgeschützt"}},
-    {ENOTDIR, {"a part of the path is not a folder", "ein Teil des Pfades ist kein Ordner"}},
-    {ENAMETOOLONG, {"name too long", "Name zu lang"}},
-    {EIO, {"input/output error", "Ein-/Ausgabefehler"}},
-    {ENOMEM, OutOfMemoryReason},
-    {EMFILE, TooManyFilesReason},
-    {ENFILE, TooManyFilesReason},
-};
-
-constexpr std::uint64_t BytesPerMB = 1'000'000;
-
 } // namespace
 
 SetupImport::SetupImport(TFormMain &form) : w(form)
@@ -109,21 +69,7 @@ QString SetupImport::Text(const Message &message) const
 
 QString SetupImport::Reason(const FileFault &fault) const
 {
-    switch (fault.kind) {
-    case FileFault::Kind::NotRegular:
-        return Text(NotRegularReason);
-    case FileFault::Kind::TooLarge:
-        return Text(TooLargeReason).arg(SetupFile::MaxFileSize / BytesPerMB);
-    case FileFault::Kind::System:
-    case FileFault::Kind::None:
-        break;
-    }
-    for (const ErrorReason &known : ErrorReasons)
-        if (known.error == fault.systemError)
-            return Text(known.reason);
-    return Text(SystemReason)
-        .arg(QString::number(fault.systemError),
-             QString::fromLocal8Bit(std::strerror(fault.systemError)));
+    return QString::fromStdString(FileFaultReason(fault, !w.LanguageEN));
 }
 
 void SetupImport::Guarded(const std::function<void()> &step)
@@ -131,7 +77,7 @@ void SetupImport::Guarded(const std::function<void()> &step)
     try {
         step();
     } catch (const std::bad_alloc &) {
-        Tell(Text(SetupNotImported).arg(Text(OutOfMemoryReason)), true);
+        Tell(Text(SetupNotImported).arg(Reason(FileFault::OfSystem(ENOMEM))), true);
     }
 }
 

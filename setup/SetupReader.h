@@ -1,7 +1,7 @@
 #pragma once
 
 #include "setup/ByteSource.h"
-#include "setup/FileFault.h"
+#include "common/FileFault.h"
 #include "setup/SetupModel.h"
 
 #include <filesystem>

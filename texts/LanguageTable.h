@@ -55,8 +55,8 @@ inline constexpr Message SettingsNotRead = {
     "Die Einstellungen konnten nicht gelesen werden; das Programm startet mit seinen "
     "Standardeinstellungen.\r\n%1"};
 
-// Ours: file failures; "%1" is the file, "%2" the system's reason or, for a
-// file too large, the bound in MB.
+// Ours: file failures; "%1" is the file, "%2" the reason or, for a file too
+// large, the bound in MB.
 inline constexpr Message FileNotRead = {"The file \"%1\" could not be read: %2",
                                         "Die Datei \"%1\" konnte nicht gelesen werden: %2"};
 inline constexpr Message FileNotWritten = {"The file \"%1\" could not be written: %2",
@@ -65,8 +65,6 @@ inline constexpr Message FileTooLarge = {
     "The file \"%1\" is larger than %2 MB and cannot be a settings file; it is left as it is.",
     "Die Datei \"%1\" ist größer als %2 MB und kann keine Einstellungsdatei sein; sie bleibt "
     "unverändert."};
-inline constexpr Message NotARegularFile = {"\"%1\" is not a regular file.",
-                                            "\"%1\" ist keine reguläre Datei."};
 
 // The row of a control, or nullptr.
 const LanguageText *FindLanguageText(const char *control);

@@ -386,7 +386,7 @@ void TestIniFile::saveFailureLeavesNothingBehind()
     QVERIFY(!SaveIniFile(IniFile::Parse("[]\nA=1\n"), path, error));
     QCOMPARE(error.What, FileError::Kind::NotWritten);
     QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
-    QVERIFY(!error.Reason.empty());
+    QVERIFY(error.Fault);
     QCOMPARE(Entries(root), entriesBefore);
     if (folderInPlace)
         QVERIFY(fs::is_directory(path) && fs::is_empty(path));
@@ -424,13 +424,13 @@ void TestIniFile::unfinishedSaveKeepsTheOldFile()
         FileError error;
         const bool saved = SaveIniFile(IniFile::Parse(Fixture), path, error);
         return std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() + ", " +
-               error.Reason + "\n" + FolderContent(folder);
+               error.Fault.Text() + "\n" + FolderContent(folder);
     });
     if (!run.Confined)
         QSKIP(run.Output.c_str());
     const std::string kept = old.isEmpty() ? "" : "a.ini: " + old.toStdString() + "\n";
     QCOMPARE(Bytes(run.Output), Bytes("not saved, " + path.string() + ", " +
-                                      std::generic_category().message(reason) + "\n" + kept));
+                                      FileFault::OfSystem(reason).Text() + "\n" + kept));
 }
 
 void TestIniFile::loadFailureNamesFile()
@@ -441,7 +441,8 @@ void TestIniFile::loadFailureNamesFile()
     IniFile ini = IniFile::Parse("[]\nA=1\n");
     FileError error;
     QVERIFY(!LoadIniFile(path, ini, error));
-    QCOMPARE(error.What, FileError::Kind::NotAFile);
+    QCOMPARE(error.What, FileError::Kind::NotRead);
+    QCOMPARE(error.Fault.kind, FileFault::Kind::NotRegular);
     QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     QCOMPARE(Bytes(ini.Serialize()), QByteArray());
 }
@@ -450,8 +451,8 @@ void TestIniFile::loadRefusesWhatIsTooLarge_data()
 {
     QTest::addColumn<qulonglong>("size");
     QTest::addColumn<bool>("read");
-    QTest::addRow("at the bound") << qulonglong(IniFileSizeLimit) << true;
-    QTest::addRow("a byte beyond the bound") << qulonglong(IniFileSizeLimit + 1) << false;
+    QTest::addRow("at the bound") << qulonglong(MaxInputFileBytes) << true;
+    QTest::addRow("a byte beyond the bound") << qulonglong(MaxInputFileBytes + 1) << false;
     QTest::addRow("2 GB") << qulonglong(2) * 1024 * 1024 * 1024 << false;
 }
 
@@ -470,7 +471,8 @@ void TestIniFile::loadRefusesWhatIsTooLarge()
     QCOMPARE(ini.ReadInteger("", "A", 0), read ? 1 : 0);
     QCOMPARE(ini.ReadInteger("", "B", 0), 0);
     if (!read) {
-        QCOMPARE(error.What, FileError::Kind::TooLarge);
+        QCOMPARE(error.What, FileError::Kind::NotRead);
+        QCOMPARE(error.Fault.kind, FileFault::Kind::TooLarge);
         QCOMPARE(Bytes(error.Path.string()), Bytes(path.string()));
     }
 }

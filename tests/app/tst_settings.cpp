@@ -270,7 +270,7 @@ void TestSettings::writeProtectedFileIsKept()
         FileError error;
         const bool saved = SaveSettings(Settings(), path, error);
         std::string seen = std::string(saved ? "saved" : "not saved") + ", " + error.Path.string() +
-                           ", " + error.Reason + "\n";
+                           ", " + error.Fault.Text() + "\n";
         for (const QString &name : Entries(folder))
             seen += name.toStdString() + "\n";
         return seen + ReadFileBytes(path);
@@ -279,9 +279,8 @@ void TestSettings::writeProtectedFileIsKept()
         QSKIP(run.Output.c_str());
     const std::string files =
         std::string(SettingsFileName) + "\n" + (throughLink ? "kept.ini\n" : "");
-    QCOMPARE(Bytes(run.Output),
-             Bytes("not saved, " + path.string() + ", " + std::generic_category().message(EACCES) +
-                   "\n" + files + old));
+    QCOMPARE(Bytes(run.Output), Bytes("not saved, " + path.string() + ", " +
+                                      FileFault::OfSystem(EACCES).Text() + "\n" + files + old));
 }
 
 // A settings file far beyond any real one gives the defaults at start and is
@@ -298,7 +297,7 @@ void TestSettings::oversizedFileIsLeftAlone()
     std::optional<FileError> loadError;
     const Settings settings = LoadSettings(path, loadError);
     QVERIFY(loadError);
-    QCOMPARE(loadError->What, FileError::Kind::TooLarge);
+    QCOMPARE(loadError->Fault.kind, FileFault::Kind::TooLarge);
     QCOMPARE(Bytes(loadError->Path.string()), Bytes(path.string()));
     QCOMPARE(settings.LanguageEN, true);
     QCOMPARE(settings.LastTabItem, 0);
@@ -306,7 +305,7 @@ void TestSettings::oversizedFileIsLeftAlone()
 
     FileError saveError;
     QVERIFY(!SaveSettings(settings, path, saveError));
-    QCOMPARE(saveError.What, FileError::Kind::TooLarge);
+    QCOMPARE(saveError.Fault.kind, FileFault::Kind::TooLarge);
     QCOMPARE(Bytes(saveError.Path.string()), Bytes(path.string()));
     QCOMPARE(fs::file_size(path), size);
     QVERIFY(fs::last_write_time(path) == modified);

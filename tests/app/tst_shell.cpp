@@ -6,6 +6,7 @@
 #include "estimators/EstimatorPage.h"
 #include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
+#include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui/TabWidget.h"
@@ -485,10 +486,13 @@ void TestShell::unwritableSettingsFile_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("detail"); // "%1" is the file
     QTest::addRow("English") << false << QString("The settings could not be saved.")
-                             << QString("\"%1\" is not a regular file.");
+                             << QString("\"%1\" could not be read: not a regular file (a folder, "
+                                        "a pipe or a device)");
     QTest::addRow("German") << true
                             << QString("Die Einstellungen konnten nicht gespeichert werden.")
-                            << QString::fromUtf8("\"%1\" ist keine reguläre Datei.");
+                            << QString::fromUtf8("\"%1\" konnte nicht gelesen werden: keine "
+                                                 "reguläre Datei (sondern ein Ordner, eine Pipe "
+                                                 "oder ein Gerät)");
 }
 
 void TestShell::unwritableSettingsFile()
@@ -548,7 +552,8 @@ void TestShell::writeProtectedSettingsFile()
         QSKIP(run.Output.c_str());
     const QString message = QString::fromUtf8(SettingsNotSaved.German)
                                 .arg(QString::fromUtf8(FileNotWritten.German)
-                                         .arg(path, QString::fromLocal8Bit(std::strerror(EACCES))));
+                                         .arg(path, QString::fromStdString(FileFaultReason(
+                                                        FileFault::OfSystem(EACCES), true))));
     QCOMPARE(QString::fromStdString(run.Output),
              QStringList({message, SettingsFileName, QString::fromUtf8(old)}).join('\n'));
 }

@@ -1,9 +1,10 @@
 #include "app/FormMain.h"
 #include "commandfile/CommandEditor.h"
 #include "commandfile/Messages.h"
-#include "texts/LanguageTable.h"
 #include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
+#include "texts/FileReasons.h"
+#include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
 #include "ui_FormMain.h"
@@ -1358,7 +1359,9 @@ void TestCommandEditor::unfinishedWriteLeavesNoFile()
     if (!run.Confined)
         QSKIP(run.Output.c_str());
     QCOMPARE(QString::fromStdString(run.Output),
-             Text(FileNotWritten, false).arg(path, QString::fromLocal8Bit(std::strerror(reason))));
+             Text(FileNotWritten, false)
+                 .arg(path,
+                      QString::fromStdString(FileFaultReason(FileFault::OfSystem(reason), false))));
 }
 
 // ---- clearing --------------------------------------------------------------

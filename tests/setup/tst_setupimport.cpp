@@ -301,6 +301,7 @@ private slots:
     void dropExtension();
     void dropTakesTheFirstFile();
     void dropLeavesDialogState();
+    void realDrop_data();
     void realDrop();
 
     // Failures of both ways.
@@ -770,14 +771,29 @@ void TestSetupImport::dropLeavesDialogState()
 
 // Dropped onto the window by the desktop: the import runs after the drop has
 // been released.
+void TestSetupImport::realDrop_data()
+{
+    QTest::addColumn<QByteArray>("name"); // the file name's bytes
+    QTest::addRow("UTF-8") << QByteArray("setup_\xc3\xa4.bin");
+    // The desktop hands the bytes over percent-encoded in the address.
+    QTest::addRow("not UTF-8") << QByteArray("setup_\xe4.bin");
+}
+
 void TestSetupImport::realDrop()
 {
+    QFETCH(QByteArray, name);
     TestPlatform platform;
     QTemporaryDir files;
     TFormMain form(platform.environment());
-    const QString path = WriteSetup(files.filePath("setup.bin"), "Dropped");
+    const QByteArray native = QFile::encodeName(files.path()) + '/' + name;
+    {
+        std::ofstream out(native.toStdString(), std::ios::binary);
+        const QByteArray bytes = Bytes(NamedSetup("Dropped"));
+        out.write(bytes.constData(), bytes.size());
+    }
+    const RemovedAtEnd removed{native.toStdString()};
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
+    mime.setUrls({QUrl::fromEncoded("file://" + native.toPercentEncoding("/"))});
 
     QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&form, &enter);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "common/FileFault.h"
+
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 // Writes the bytes to a new file beside the path and renames it into place
 // (through a symbolic link to its target), so that the path holds the old
 // file or the whole new one, never a part. Every write is checked, a short
 // one too, and the data reaches the disk before the rename. An old file keeps
-// its permissions, and one that may not be written is not replaced. On failure nothing new is left
-// and the system's reason comes back; success gives an empty code.
-std::error_code WriteFileAtomically(const std::filesystem::path &path, const std::string &bytes);
+// its permissions, and one that may not be written is not replaced. On failure nothing new
+// is left and the reason comes back; success gives no fault.
+FileFault WriteFileAtomically(const std::filesystem::path &path, const std::string &bytes);

@@ -1,4 +1,4 @@
-#include "app/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,7 +53,7 @@ bool WriteAll(int fd, const std::string &bytes)
 
 } // namespace
 
-std::error_code WriteFileAtomically(const fs::path &path, const std::string &bytes)
+FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
 {
     std::error_code code;
     fs::path target = path;
@@ -67,12 +67,12 @@ std::error_code WriteFileAtomically(const fs::path &path, const std::string &byt
     // The folder may let us rename over a file that we may not write; its
     // protection holds all the same.
     if (replacing && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        return LastError();
+        return FileFault::OfSystem(errno);
 
     fs::path temp;
     const int fd = CreateBeside(target, temp);
     if (fd < 0)
-        return LastError();
+        return FileFault::OfSystem(errno);
     // Some file systems keep no permissions; the file is written all the same.
     if (replacing && S_ISREG(old.st_mode))
         (void)fchmod(fd, old.st_mode & 07777);
@@ -83,5 +83,5 @@ std::error_code WriteFileAtomically(const fs::path &path, const std::string &byt
         code = LastError();
     if (code)
         unlink(temp.c_str());
-    return code;
+    return FileFault::Of(code);
 }

@@ -1,6 +1,4 @@
-#include "setup/FileFault.h"
-
-#include "setup/SetupFileFormat.h"
+#include "common/FileFault.h"
 
 #include <cstring>
 
@@ -12,8 +10,7 @@ std::string FileFault::Text() const
     case Kind::NotRegular:
         return "not a regular file";
     case Kind::TooLarge:
-        return "larger than the " + std::to_string(SetupFile::MaxFileSize) +
-               " bytes that a setup file may have";
+        return "larger than " + std::to_string(MaxInputFileBytes / BytesPerMB) + " MB";
     case Kind::None:
         break;
     }
