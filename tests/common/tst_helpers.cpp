@@ -12,6 +12,8 @@ private slots:
     void trimmed();
     void secondOfDay_data();
     void secondOfDay();
+    void latin1ToUtf8_data();
+    void latin1ToUtf8();
 };
 
 void TestHelpers::trimmed_data()
@@ -55,6 +57,27 @@ void TestHelpers::secondOfDay()
     QFETCH(qint64, seconds);
     QFETCH(qint64, expected);
     QCOMPARE(static_cast<qint64>(SecondOfDay(seconds)), expected);
+}
+
+void TestHelpers::latin1ToUtf8_data()
+{
+    QTest::addColumn<QByteArray>("latin1");
+
+    QTest::addRow("ASCII") << QByteArray("PEL0000042");
+    QTest::addRow("letters above 127") << QByteArray("Stra\xDF"
+                                                     "e \xC4\xD6\xDC");
+    QTest::addRow("no-break space and the last byte") << QByteArray("\xA0\xFF\x80");
+    QTest::addRow("NUL kept") << QByteArray(" ST01\0\0", 7);
+    QTest::addRow("empty") << QByteArray();
+}
+
+// Every byte is the character of its own code.
+void TestHelpers::latin1ToUtf8()
+{
+    QFETCH(QByteArray, latin1);
+    const std::string utf8 = Latin1ToUtf8(std::string_view(latin1.constData(), latin1.size()));
+    QCOMPARE(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+             QString::fromLatin1(latin1));
 }
 
 QTEST_APPLESS_MAIN(TestHelpers)
