@@ -21,7 +21,7 @@ constexpr float DefaultFactor = 1;
 constexpr float DefaultNumber = 0;
 
 // The alarm drop-downs hold the daily items "00:01:00" to "24:00:00" only.
-constexpr int AlarmIntervalItems = 19;
+constexpr int AlarmIntervalItems = CmdTxDailyCount;
 constexpr double MillisecondsPerSecond = 1000;
 
 constexpr std::array<const char *, 2> LimitDirNames = {"upper", "lower"};

@@ -8,6 +8,9 @@
 inline constexpr const char *LineEnd = "\r\n";
 inline constexpr const char *XmlDeclaration = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>";
 
+// The command list takes at most this many entries; the counter says how many.
+inline constexpr int MaxListEntries = 10;
+
 enum class EntryKind
 {
     Command,

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <random>
 #include <sstream>
 
@@ -51,6 +52,62 @@ bool WriteAll(int fd, const std::string &bytes)
     return true;
 }
 
+// Writes the bytes, brings them to the disk and closes the file; the first
+// failure is the one told.
+std::error_code FinishFile(int fd, const std::string &bytes)
+{
+    std::error_code code = WriteAll(fd, bytes) && fsync(fd) == 0 ? std::error_code() : LastError();
+    if (close(fd) != 0 && !code)
+        code = LastError();
+    return code;
+}
+
+// The bytes in a new file beside the target, on the disk; on failure nothing
+// is left. mode, when given, becomes the new file's permissions.
+std::error_code WriteBeside(const fs::path &target, const std::string &bytes, fs::path &temp,
+                            const struct stat *mode)
+{
+    const int fd = CreateBeside(target, temp);
+    if (fd < 0)
+        return LastError();
+    // Some file systems keep no permissions; the file is written all the same.
+    if (mode)
+        (void)fchmod(fd, mode->st_mode & 07777);
+    const std::error_code code = FinishFile(fd, bytes);
+    if (code)
+        unlink(temp.c_str());
+    return code;
+}
+
+// Gives the written file the target's name unless that name exists, as one
+// step. File systems without that step get a hard link; those without hard
+// links (FAT) tell EPERM, and then the name is taken by creating it
+// exclusively and the bytes are copied in.
+std::error_code PlaceNew(const fs::path &temp, const fs::path &target, const std::string &bytes)
+{
+    if (renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        const std::error_code code = LastError();
+        unlink(temp.c_str());
+        return code;
+    }
+    const bool linked = link(temp.c_str(), target.c_str()) == 0;
+    const std::error_code linkCode = linked ? std::error_code() : LastError();
+    unlink(temp.c_str());
+    if (linked || linkCode.value() != EPERM)
+        return linkCode;
+
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return LastError();
+    const std::error_code code = FinishFile(fd, bytes);
+    // The file is ours: a part of it must not stay.
+    if (code)
+        unlink(target.c_str());
+    return code;
+}
+
 } // namespace
 
 FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
@@ -70,18 +127,20 @@ FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
         return FileFault::OfSystem(errno);
 
     fs::path temp;
-    const int fd = CreateBeside(target, temp);
-    if (fd < 0)
-        return FileFault::OfSystem(errno);
-    // Some file systems keep no permissions; the file is written all the same.
-    if (replacing && S_ISREG(old.st_mode))
-        (void)fchmod(fd, old.st_mode & 07777);
-    code = WriteAll(fd, bytes) && fsync(fd) == 0 ? std::error_code() : LastError();
-    if (close(fd) != 0 && !code)
+    code = WriteBeside(target, bytes, temp, replacing && S_ISREG(old.st_mode) ? &old : nullptr);
+    if (!code && rename(temp.c_str(), target.c_str()) != 0) {
         code = LastError();
-    if (!code && rename(temp.c_str(), target.c_str()) != 0)
-        code = LastError();
-    if (code)
         unlink(temp.c_str());
+    }
+    return FileFault::Of(code);
+}
+
+FileFault WriteNewFileAtomically(const fs::path &path, const std::string &bytes)
+{
+    // Not asked beforehand: only the placing step itself can tell for sure.
+    fs::path temp;
+    std::error_code code = WriteBeside(path, bytes, temp, nullptr);
+    if (!code)
+        code = PlaceNew(temp, path, bytes);
     return FileFault::Of(code);
 }

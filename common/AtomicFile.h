@@ -12,3 +12,10 @@
 // its permissions, and one that may not be written is not replaced. On failure nothing new
 // is left and the reason comes back; success gives no fault.
 FileFault WriteFileAtomically(const std::filesystem::path &path, const std::string &bytes);
+
+// Writes the bytes to a new file at path, which must not exist: a name that
+// exists (a file, a folder, a link, even a dangling one) gives the fault
+// EEXIST and stays as it was, also when it appears while the bytes are being
+// written. The file appears whole or not at all, except on file systems
+// without hard links, where a failure removes the part written.
+FileFault WriteNewFileAtomically(const std::filesystem::path &path, const std::string &bytes);

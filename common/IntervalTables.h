@@ -32,6 +32,9 @@ inline constexpr std::array<double, CmdTxIntervalCount> CmdTxIntervalSeconds = {
     1200,  1800,   3600,   7200,   10800,  14400,  21600,  28800, 43200,
     86400, 604801, 604802, 604803, 604804, 604805, 604806, 604807};
 
+// The daily items, shared with the transmission list (all but its "weekly").
+inline constexpr int CmdTxDailyCount = TxIntervalCount - 1;
+inline constexpr int CmdTxFirstWeekday = CmdTxDailyCount;
 inline constexpr int CmdTxLastWeekday = CmdTxIntervalCount - 1;
 inline constexpr int TxWeeklyIndex = TxIntervalCount - 1;
 

@@ -3,6 +3,7 @@
 namespace {
 
 constexpr unsigned char LastTrimmedCode = ' ';
+constexpr unsigned char LastAscii = 0x7F;
 
 bool Kept(char c)
 {
@@ -18,4 +19,21 @@ std::string_view Trimmed(std::string_view text)
     while (!text.empty() && !Kept(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+std::string Latin1ToUtf8(std::string_view text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= LastAscii) {
+            utf8 += c;
+        } else {
+            // Two bytes: 110000xx 10xxxxxx.
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
 }

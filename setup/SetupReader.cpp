@@ -348,3 +348,12 @@ SetupReadResult ReadSetupFile(const std::filesystem::path &path, SetupModel &mod
                 source.OpenFault()};
     return WalkSetupFile(source, model);
 }
+
+SetupStationId ReadSetupStationId(const std::filesystem::path &path)
+{
+    SetupModel model;
+    SetupStationId result{ReadSetupFile(path, model), {}};
+    if (result.read.Succeeded())
+        result.stationId = Latin1ToUtf8(Trimmed(model.StationID));
+    return result;
+}

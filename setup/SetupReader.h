@@ -1,7 +1,7 @@
 #pragma once
 
-#include "setup/ByteSource.h"
 #include "common/FileFault.h"
+#include "setup/ByteSource.h"
 #include "setup/SetupModel.h"
 
 #include <filesystem>
@@ -34,3 +34,14 @@ SetupReadResult ReadSetupFile(ByteSource &source, SetupModel &model);
 // The same for the file at path; a file that cannot be opened gives
 // OpenFailed, with the model already reset.
 SetupReadResult ReadSetupFile(const std::filesystem::path &path, SetupModel &model);
+
+// The station ID a setup file names, read without applying anything: UTF-8,
+// without leading and trailing blanks; empty when the file names none. Only
+// a complete read gives one; read tells how it went.
+struct SetupStationId
+{
+    SetupReadResult read;
+    std::string stationId;
+};
+
+SetupStationId ReadSetupStationId(const std::filesystem::path &path);

@@ -44,17 +44,6 @@ const ErrorReason ErrorReasons[] = {
     {ENFILE, TooManyFilesReason},
 };
 
-// Fills "%1" and "%2" of a text.
-std::string Filled(std::string text, const std::string &first, const std::string &second = {})
-{
-    for (const auto &[mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
-        const std::size_t at = text.find(mark);
-        if (at != std::string::npos)
-            text.replace(at, 2, *value);
-    }
-    return text;
-}
-
 } // namespace
 
 std::string FileFaultReason(const FileFault &fault, bool german)
@@ -63,7 +52,7 @@ std::string FileFaultReason(const FileFault &fault, bool german)
     case FileFault::Kind::NotRegular:
         return NotRegularReason.In(german);
     case FileFault::Kind::TooLarge:
-        return Filled(TooLargeReason.In(german), std::to_string(MaxInputFileBytes / BytesPerMB));
+        return Filled(TooLargeReason.In(german), {std::to_string(MaxInputFileBytes / BytesPerMB)});
     case FileFault::Kind::System:
     case FileFault::Kind::None:
         break;
@@ -72,6 +61,6 @@ std::string FileFaultReason(const FileFault &fault, bool german)
         if (known.error == fault.systemError)
             return known.reason.In(german);
     }
-    return Filled(SystemReason.In(german), std::to_string(fault.systemError),
-                  std::strerror(fault.systemError));
+    return Filled(SystemReason.In(german),
+                  {std::to_string(fault.systemError), std::strerror(fault.systemError)});
 }

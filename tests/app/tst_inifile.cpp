@@ -1,39 +1,14 @@
 #include "app/IniFile.h"
 
 #include "tests/support/Confined.h"
+#include "tests/support/Folder.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
 
-#include <fstream>
-#include <iterator>
-
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteFileBytes(const fs::path &path, const std::string &bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-QStringList Entries(const fs::path &folder)
-{
-    QStringList names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names << QString::fromStdString(entry.path().filename().string());
-    names.sort();
-    return names;
-}
-
-// Every file of the folder with its content, one a line.
-std::string FolderContent(const fs::path &folder)
-{
-    std::string content;
-    for (const QString &name : Entries(folder))
-        content += name.toStdString() + ": " + ReadFileBytes(folder / name.toStdString()) + "\n";
-    return content;
-}
 
 // Sections, comments, odd lines and a key above the first header.
 const char Fixture[] = "; comment\n"

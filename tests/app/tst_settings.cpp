@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "tests/support/Confined.h"
+#include "tests/support/Folder.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -11,15 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-QStringList Entries(const fs::path &folder)
-{
-    QStringList names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names << QString::fromStdString(entry.path().filename().string());
-    names.sort();
-    return names;
-}
 
 const char NewFile[] = "[]\nLanguage=1\nTabItem=0\nImportDir=\nExportDir=\n";
 

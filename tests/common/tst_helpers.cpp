@@ -1,3 +1,4 @@
+#include "common/Message.h"
 #include "common/Text.h"
 #include "common/TimeUnits.h"
 
@@ -12,6 +13,10 @@ private slots:
     void trimmed();
     void secondOfDay_data();
     void secondOfDay();
+    void latin1ToUtf8_data();
+    void latin1ToUtf8();
+    void filled_data();
+    void filled();
 };
 
 void TestHelpers::trimmed_data()
@@ -55,6 +60,55 @@ void TestHelpers::secondOfDay()
     QFETCH(qint64, seconds);
     QFETCH(qint64, expected);
     QCOMPARE(static_cast<qint64>(SecondOfDay(seconds)), expected);
+}
+
+void TestHelpers::latin1ToUtf8_data()
+{
+    QTest::addColumn<QByteArray>("latin1");
+
+    QTest::addRow("ASCII") << QByteArray("PEL0000042");
+    QTest::addRow("letters above 127") << QByteArray("Stra\xDF"
+                                                     "e \xC4\xD6\xDC");
+    QTest::addRow("no-break space and the last byte") << QByteArray("\xA0\xFF\x80");
+    QTest::addRow("NUL kept") << QByteArray(" ST01\0\0", 7);
+    QTest::addRow("empty") << QByteArray();
+}
+
+// Every byte is the character of its own code.
+void TestHelpers::latin1ToUtf8()
+{
+    QFETCH(QByteArray, latin1);
+    const std::string utf8 = Latin1ToUtf8(std::string_view(latin1.constData(), latin1.size()));
+    QCOMPARE(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+             QString::fromLatin1(latin1));
+}
+
+void TestHelpers::filled_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("expected");
+
+    QTest::addRow("two marks") << "%1  already exists: %2" << QStringList{"a.kcf", "why"}
+                               << "a.kcf  already exists: why";
+    QTest::addRow("marks out of order") << "%2, %1" << QStringList{"a", "b"} << "b, a";
+    // A file name may hold a mark of its own.
+    QTest::addRow("a value holding a mark")
+        << "%1: %2" << QStringList{"100%2.kcf", "full"} << "100%2.kcf: full";
+    QTest::addRow("a mark without a value") << "%1 of %3" << QStringList{"3"} << "3 of %3";
+    QTest::addRow("a percent sign at the end") << "100%" << QStringList{} << "100%";
+}
+
+void TestHelpers::filled()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, values);
+    QFETCH(QString, expected);
+    std::vector<std::string> held;
+    for (const QString &value : values)
+        held.push_back(value.toStdString());
+    const std::string result = Filled(text.toStdString(), held);
+    QCOMPARE(QString::fromStdString(result), expected);
 }
 
 QTEST_APPLESS_MAIN(TestHelpers)

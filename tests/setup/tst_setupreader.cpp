@@ -13,6 +13,7 @@
 
 using ModelChange = std::function<void(SetupModel &)>;
 Q_DECLARE_METATYPE(ModelChange)
+Q_DECLARE_METATYPE(SetupReadOutcome)
 
 using namespace SetupFile;
 using B = SetupFileBuilder;
@@ -216,6 +217,8 @@ private slots:
     void readsThroughFile_data();
     void readsThroughFile();
     void fileThatCannotBeOpened();
+    void stationIdOfFile_data();
+    void stationIdOfFile();
 };
 
 // Files whose walk ends well but leaves every record as the read reset it.
@@ -846,6 +849,47 @@ void TestSetupReader::fileThatCannotBeOpened()
     QCOMPARE(result.Outcome, SetupReadOutcome::OpenFailed);
     QVERIFY2(result.Description.find(path) != std::string::npos, result.Description.c_str());
     CompareModel(model, ReadStart());
+}
+
+void TestSetupReader::stationIdOfFile_data()
+{
+    QTest::addColumn<QByteArray>("file"); // empty: a folder in its place
+    QTest::addColumn<SetupReadOutcome>("outcome");
+    QTest::addColumn<QString>("stationId");
+
+    QTest::addRow("a whole setup")
+        << Bytes(FullSetup()) << SetupReadOutcome::Complete << QString("PEL0000042");
+    QTest::addRow("blanks and NULs around, Latin-1 inside")
+        << Bytes(B().Add(ParamStationID, 1, ElemStationID, B::Text(std::string(" St\xE4\0\0", 6))))
+        << SetupReadOutcome::Complete << QString::fromUtf8("St\u00E4");
+    // The model's default station ID must not stand in for the file's.
+    QTest::addRow("no station ID") << Bytes(Channel1()) << SetupReadOutcome::Complete << QString();
+    // What a broken walk read is not used, as an import would not apply it.
+    QTest::addRow("walk fails after the ID")
+        << Bytes(Channel1()
+                     .Add(ParamStationID, 1, ElemStationID, B::Text("PARTIAL"))
+                     .Add(ParamSampling, 1, ElemSamplingInterval, B::UInt(3000000000u)))
+        << SetupReadOutcome::WalkFailed << QString();
+    QTest::addRow("a folder") << QByteArray() << SetupReadOutcome::OpenFailed << QString();
+}
+
+void TestSetupReader::stationIdOfFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(SetupReadOutcome, outcome);
+    QFETCH(QString, stationId);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("SETUP.BIN").toStdString();
+    if (file.isEmpty())
+        QVERIFY(QDir().mkdir(QString::fromStdString(path)));
+    else
+        std::ofstream(path, std::ios::binary).write(file.constData(), file.size());
+
+    const SetupStationId read = ReadSetupStationId(path);
+    QCOMPARE(read.read.Outcome, outcome);
+    QCOMPARE(QString::fromStdString(read.stationId), stationId);
+    if (file.isEmpty())
+        QCOMPARE(read.read.Fault.kind, FileFault::Kind::NotRegular);
 }
 
 QTEST_APPLESS_MAIN(TestSetupReader)
