@@ -6,14 +6,6 @@
 
 namespace {
 
-// Targets are whole or given to two decimals at most.
-constexpr int TargetDecimals = 2;
-
-std::string Number(double value, char decimalSeparator)
-{
-    return FormatFloatPattern(value, 0, TargetDecimals, decimalSeparator);
-}
-
 // "TX1 every 04:00:00 or less often"; the longest interval has nothing
 // less often, so it is just "TX1 weekly".
 std::string AnsweredSchedule(int transmission, int item, bool german)
@@ -55,11 +47,14 @@ const std::array<Message, PlanningTextCount> PlanningTexts = {{
     {"Battery life [years]", "Batterielebensdauer [Jahre]"},
     {"Data volume per month [MB]", "Datenvolumen je Monat [MB]"},
     {"Transmission interval", "Übertragungsintervall"},
+    {"Transmission interval (the other transmission as set)",
+     "Übertragungsintervall (die andere Übertragung wie eingestellt)"},
     {"%1 at %2", "%1 bei %2"},
     {"Current interval", "Aktuelles Intervall"},
     {"Target: %1", "Ziel: %1"},
     {"Data plan: %1", "Datentarif: %1"},
     {"%1 per month", "%1 je Monat"},
+    {"%1 per month with both transmissions", "%1 je Monat mit beiden Übertragungen"},
 }};
 
 const char *Text(PlanningText text, bool german)
@@ -74,14 +69,15 @@ std::string TransmissionName(int transmission)
 
 std::string YearsText(double years, bool german, char decimalSeparator)
 {
-    const std::string number = Number(years, decimalSeparator);
+    const std::string number = FormatFloatPattern(years, 0, TargetDecimals, decimalSeparator);
     return Filled(Text(number == "1" ? PlanningText::OneYear : PlanningText::Years, german),
                   {number});
 }
 
-std::string MegabytesText(double megabytes, char decimalSeparator)
+std::string MegabytesText(double megabytes, char decimalSeparator, int maxDecimals)
 {
-    return Filled(Text(PlanningText::Megabytes, false), {Number(megabytes, decimalSeparator)});
+    return Filled(Text(PlanningText::Megabytes, false),
+                  {FormatFloatPattern(megabytes, 0, maxDecimals, decimalSeparator)});
 }
 
 std::string ScheduleText(int transmission, int item, bool german)

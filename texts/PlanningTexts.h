@@ -36,11 +36,13 @@ enum class PlanningText
     BatteryChartTitle,
     VolumeChartTitle,
     IntervalAxisTitle,
-    SeriesAtTemperature, // "%1" transmission, "%2" temperature
+    IntervalAxisTitleBoth, // with two transmissions, one varied at a time
+    SeriesAtTemperature,   // "%1" transmission, "%2" temperature
     CurrentInterval,
     TargetLine,   // "%1" the years
     DataPlanLine, // "%1" the megabytes
     PerMonth,     // "%1" the megabytes
+    PerMonthBoth, // "%1" the megabytes of both transmissions
     Count
 };
 
@@ -55,9 +57,12 @@ inline constexpr std::array<const char *, 2> TemperatureTexts = {"20 °C", "-20 
 // "TX1", "TX2".
 std::string TransmissionName(int transmission);
 
-// Targets as the answers name them, the number with at most two decimals.
+// Targets as the answers name them, the number with at most two decimals
+// unless told otherwise.
+inline constexpr int TargetDecimals = 2;
 std::string YearsText(double years, bool german, char decimalSeparator);
-std::string MegabytesText(double megabytes, char decimalSeparator);
+std::string MegabytesText(double megabytes, char decimalSeparator,
+                          int maxDecimals = TargetDecimals);
 
 // "TX1 every 04:00:00" or "TX1 weekly"; item is one of TXIntervalItems.
 std::string ScheduleText(int transmission, int item, bool german);
