@@ -3,6 +3,7 @@
 #include "common/TableLookup.h"
 #include "texts/PlanningTexts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -30,6 +31,7 @@ constexpr double CurrentRingRadius = 0.45;
 constexpr double LineWidth = 0.12;
 constexpr double ThinWidth = 0.06;
 constexpr double TickLength = 0.25;
+constexpr double NameGap = 0.2;
 // Decimals of the volumes a tooltip names.
 constexpr int ToolTipMBDecimals = 3;
 
@@ -226,11 +228,16 @@ void DrawCurrent(QPainter &painter, const ChartGeometry &geometry, const ChartPa
         painter.setPen(LinePen(geometry, CurrentColor, Qt::DotLine));
         painter.drawLine(QPointF(x, chart.plot.top()), QPointF(x, chart.plot.bottom()));
         if (differ) {
-            painter.setPen(CurrentColor);
+            // Beside the line, on its left where the right has no room.
+            const QString name = QString::fromStdString(TransmissionName(t));
             const double lh = geometry.lineHeight();
-            painter.drawText(QRectF(x + lh * 0.2, chart.plot.top(), 4 * lh, lh),
-                             Qt::AlignLeft | Qt::AlignTop,
-                             QString::fromStdString(TransmissionName(t)));
+            const double width =
+                QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(name);
+            const double gap = NameGap * lh;
+            const bool left = x + gap + width > chart.plot.right();
+            const QRectF box(left ? x - gap - width : x + gap, chart.plot.top(), width, lh);
+            painter.setPen(CurrentColor);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, name);
         }
     }
 }
