@@ -132,6 +132,11 @@ BatteryLifeRow BatteryLife(double capacity, double mAhTotal, char decimalSeparat
         return {CappedDaysText, CappedYearsText, 1.0};
     // Below the cap but above ten years the bar runs marginally past its end.
     return {FormatFloatPattern(days, 0, 0, decimalSeparator),
-            FormatFloatPattern(days / DaysPerYear, 0, 2, decimalSeparator),
+            FormatFloatPattern(BatteryYears(capacity, mAhTotal), 0, 2, decimalSeparator),
             days / (BarFullScaleYears * DaysPerYear)};
+}
+
+double BatteryYears(double capacity, double mAhTotal)
+{
+    return capacity / mAhTotal / DaysPerYear;
 }

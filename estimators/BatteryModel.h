@@ -76,3 +76,6 @@ struct BatteryLifeRow
 };
 
 BatteryLifeRow BatteryLife(double capacity, double mAhTotal, char decimalSeparator);
+
+// Years a battery of that capacity lasts at that daily charge, not capped.
+double BatteryYears(double capacity, double mAhTotal);

@@ -122,7 +122,7 @@ StationPlan DefaultPlan()
     return plan;
 }
 
-BatteryShares EstimateBattery(const StationPlan &plan)
+BatteryInputs BatteryInputsOf(const StationPlan &plan)
 {
     BatteryInputs inputs;
     for (int i = 1; i <= EstimatorRowCount; ++i)
@@ -139,10 +139,10 @@ BatteryShares EstimateBattery(const StationPlan &plan)
                                    ItemOf(tx.secondaryServer),
                                    tx.backupPercent};
     }
-    return EstimateBatteryShares(inputs);
+    return inputs;
 }
 
-VolumeResult EstimateVolume(const StationPlan &plan)
+VolumeInputs VolumeInputsOf(const StationPlan &plan)
 {
     VolumeInputs inputs;
     for (int i = 1; i <= EstimatorRowCount; ++i) {
@@ -166,7 +166,17 @@ VolumeResult EstimateVolume(const StationPlan &plan)
         tx.secondaryServerType = ItemOf(planned.secondaryServer);
         tx.backupPercent = planned.backupPercent;
     }
-    return EstimateVolume(inputs);
+    return inputs;
+}
+
+BatteryShares EstimateBattery(const StationPlan &plan)
+{
+    return EstimateBatteryShares(BatteryInputsOf(plan));
+}
+
+VolumeResult EstimateVolume(const StationPlan &plan)
+{
+    return EstimateVolume(VolumeInputsOf(plan));
 }
 
 StationPlan PlanFromSetup(const SetupModel &model, const StationPlan &base)

@@ -121,6 +121,10 @@ inline constexpr std::int32_t DefaultTxIntervalSeconds = SecondsPerDay;
 // The page as the program starts.
 StationPlan DefaultPlan();
 
+// The model inputs of the plan, item positions in place of seconds.
+BatteryInputs BatteryInputsOf(const StationPlan &plan);
+VolumeInputs VolumeInputsOf(const StationPlan &plan);
+
 // The figures the page shows for the plan: the daily charge, and the bytes
 // per transmission and per month.
 BatteryShares EstimateBattery(const StationPlan &plan);
