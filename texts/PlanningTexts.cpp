@@ -114,17 +114,3 @@ std::string DataPlanAnswerLine(double dataPlanMB, int transmission, int item, bo
                   {megabytes, AnsweredSchedule(transmission, item, german)});
 }
 
-std::string Filled(const char *pattern, std::initializer_list<std::string> arguments)
-{
-    std::string text;
-    for (const char *c = pattern; *c; ++c) {
-        const int n = c[0] == '%' && c[1] >= '1' && c[1] <= '9' ? c[1] - '0' : 0;
-        if (n == 0 || static_cast<std::size_t>(n) > arguments.size()) {
-            text += *c;
-            continue;
-        }
-        text += *(arguments.begin() + (n - 1));
-        ++c;
-    }
-    return text;
-}

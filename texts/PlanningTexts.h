@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <string>
 
 // Texts of the planning aids (targets, their marks and answers, the chart)
@@ -74,6 +73,3 @@ std::string LifeAnswerLine(double targetYears, int temperatureRow, int transmiss
                            bool german, char decimalSeparator);
 std::string DataPlanAnswerLine(double dataPlanMB, int transmission, int item, bool german,
                                char decimalSeparator);
-
-// Replaces "%1", "%2", ... by the arguments in turn.
-std::string Filled(const char *pattern, std::initializer_list<std::string> arguments);
