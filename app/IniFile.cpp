@@ -1,13 +1,11 @@
 #include "app/IniFile.h"
 
 #include "common/AtomicFile.h"
+#include "common/InputFile.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <charconv>
-#include <fstream>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -237,37 +235,12 @@ void IniFile::InsertLine(std::size_t at, const std::string &text)
 bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 {
     ini = IniFile();
-    std::error_code code;
-    const fs::file_status status = fs::status(path, code);
-    if (status.type() == fs::file_type::not_found)
-        return true;
-    if (code) {
-        error = {FileError::Kind::NotRead, path, FileFault::Of(code)};
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        error = {FileError::Kind::NotRead, path, {FileFault::Kind::NotRegular}};
-        return false;
-    }
-    const std::uintmax_t size = fs::file_size(path, code);
-    if (!code && size > MaxInputFileBytes) {
-        error = {FileError::Kind::NotRead, path, {FileFault::Kind::TooLarge}};
-        return false;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
     std::string bytes;
-    // Read in pieces up to the bound, in case the file grew since it was measured.
-    std::array<char, 65536> piece;
-    while (in.read(piece.data(), piece.size()), in.gcount() > 0) {
-        bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > MaxInputFileBytes) {
-            error = {FileError::Kind::NotRead, path, {FileFault::Kind::TooLarge}};
-            return false;
-        }
-    }
-    if (!in.is_open() || in.bad()) {
-        error = {FileError::Kind::NotRead, path, FileFault::OfSystem(errno != 0 ? errno : EIO)};
+    const FileFault fault = ReadInputFile(path, bytes);
+    if (fault.kind == FileFault::Kind::System && fault.systemError == ENOENT)
+        return true;
+    if (fault) {
+        error = {FileError::Kind::NotRead, path, fault};
         return false;
     }
     ini = IniFile::Parse(bytes);

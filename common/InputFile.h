@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/FileFault.h"
+
+#include <filesystem>
+#include <string>
+
+// Reads a whole file the program takes as input into bytes. Only a regular
+// file is opened (a pipe would wait for a writer, a device might never end)
+// and none beyond MaxInputFileBytes is read, also one that grows while it is
+// read. Gives the reason on failure, with bytes empty.
+FileFault ReadInputFile(const std::filesystem::path &path, std::string &bytes);
