@@ -76,3 +76,13 @@ struct BatteryLifeRow
 };
 
 BatteryLifeRow BatteryLife(double capacity, double mAhTotal, char decimalSeparator);
+
+// The figures behind a result row, without its cap: the whole days a battery
+// of that capacity lasts (rounded as the row rounds them) and the years,
+// unrounded.
+double BatteryDays(double capacity, double mAhTotal);
+double BatteryYears(double capacity, double mAhTotal);
+
+// Years as the row shows them: at least minDecimals and at most YearDecimals.
+inline constexpr int YearDecimals = 2;
+std::string FormatYears(double years, int minDecimals, char decimalSeparator);
