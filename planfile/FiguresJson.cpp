@@ -3,10 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace {
-
-// A number of FigureTexts: whole, or with a decimal point.
-nlohmann::ordered_json Number(const std::string &text)
+nlohmann::ordered_json JsonNumber(const std::string &text)
 {
     const char *const end = text.data() + text.size();
     if (text.find('.') == std::string::npos) {
@@ -19,16 +16,9 @@ nlohmann::ordered_json Number(const std::string &text)
     return value;
 }
 
-} // namespace
-
-void PutFigures(nlohmann::ordered_json &object, const PlanFigures *figures)
+void PutFigures(nlohmann::ordered_json &object, const PlanFigures &figures)
 {
-    if (!figures) {
-        for (const char *key : FigureKeys)
-            object[key] = nullptr;
-        return;
-    }
-    const auto texts = FigureTexts(*figures);
+    const auto texts = FigureTexts(figures);
     for (std::size_t i = 0; i < FigureKeys.size(); ++i)
-        object[FigureKeys[i]] = texts[i] ? Number(*texts[i]) : nlohmann::ordered_json();
+        object[FigureKeys[i]] = texts[i] ? JsonNumber(*texts[i]) : nlohmann::ordered_json();
 }

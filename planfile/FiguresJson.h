@@ -4,7 +4,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
+
+// A number as FigureTexts writes it: whole, or with a decimal point.
+nlohmann::ordered_json JsonNumber(const std::string &text);
+
 // Puts each figure of FigureKeys into the object as a number, as its text
-// gives it; null for a figure that is absent, and for all of them when there
-// are no figures.
-void PutFigures(nlohmann::ordered_json &object, const PlanFigures *figures);
+// gives it; null for a figure that is absent.
+void PutFigures(nlohmann::ordered_json &object, const PlanFigures &figures);

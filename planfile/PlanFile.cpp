@@ -475,7 +475,7 @@ std::string PlanFileText(const StationPlan &plan)
     root[Key::Transmissions] = std::move(transmissions);
     const PlanFigures figures = FiguresOf(plan);
     Json results = Json::object();
-    PutFigures(results, &figures);
+    PutFigures(results, figures);
     root[Key::Results] = std::move(results);
     return root.dump(Indent) + "\n";
 }
