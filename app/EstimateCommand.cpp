@@ -20,6 +20,12 @@ namespace {
 // The command line speaks English.
 constexpr bool German = false;
 
+// The table's headings of FigureKeys: short enough for a terminal.
+constexpr std::array<const char *, FigureKeys.size()> FigureTitles = {
+    "days 20C",     "years",        "days -20C",   "years",       "mAh/day",
+    "TX1 B/trans.", "TX2 B/trans.", "TX1 B/month", "TX2 B/month", "B/month",
+};
+
 // A file's estimate with the texts of its figures.
 struct EstimateRow
 {
@@ -44,16 +50,16 @@ ResultCell TextOrAbsent(const std::string &text)
 std::vector<EstimateColumn> Columns(const EstimateOptions &)
 {
     std::vector<EstimateColumn> columns = {
-        {{"file"}, [](const EstimateRow &row) { return ResultCell(row.estimate.file); }},
-        {{"station_id"},
+        {{"file", "file"}, [](const EstimateRow &row) { return ResultCell(row.estimate.file); }},
+        {{"station_id", "station"},
          [](const EstimateRow &row) { return TextOrAbsent(row.estimate.stationId); }},
     };
     for (std::size_t i = 0; i < FigureKeys.size(); ++i) {
-        columns.push_back(
-            {{FigureKeys[i], true}, [i](const EstimateRow &row) { return row.figures[i]; }});
+        columns.push_back({{FigureKeys[i], FigureTitles[i], true},
+                           [i](const EstimateRow &row) { return row.figures[i]; }});
     }
-    columns.push_back(
-        {{"error"}, [](const EstimateRow &row) { return TextOrAbsent(row.estimate.error); }});
+    columns.push_back({{"error", "error"},
+                       [](const EstimateRow &row) { return TextOrAbsent(row.estimate.error); }});
     return columns;
 }
 

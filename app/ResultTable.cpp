@@ -10,11 +10,12 @@ namespace {
 constexpr const char *ColumnGap = "  ";
 constexpr const char *AbsentInTable = "-";
 
-std::vector<ResultCell> Header(const std::vector<ResultColumn> &columns)
+std::vector<ResultCell> Header(const std::vector<ResultColumn> &columns,
+                               std::string ResultColumn::*heading)
 {
     std::vector<ResultCell> header;
     for (const ResultColumn &column : columns)
-        header.emplace_back(column.key);
+        header.emplace_back(column.*heading);
     return header;
 }
 
@@ -38,7 +39,7 @@ class CsvWriter final : public ResultWriter
 public:
     CsvWriter(const std::vector<ResultColumn> &columns, std::ostream &out) : out_(out)
     {
-        Row(Header(columns));
+        Row(Header(columns, &ResultColumn::key));
     }
 
     void Row(const std::vector<ResultCell> &cells) override
@@ -103,7 +104,7 @@ public:
     TableWriter(std::vector<ResultColumn> columns, std::ostream &out)
         : columns_(std::move(columns)), out_(out)
     {
-        Row(Header(columns_));
+        Row(Header(columns_, &ResultColumn::title));
     }
 
     void Row(const std::vector<ResultCell> &cells) override

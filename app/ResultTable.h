@@ -11,7 +11,8 @@
 
 struct ResultColumn
 {
-    std::string key;
+    std::string key;     // CSV's heading and JSON's key
+    std::string title;   // the table's shorter heading
     bool number = false; // its cells are numbers with "."
 };
 
