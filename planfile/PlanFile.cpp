@@ -254,9 +254,8 @@ private:
                           root_[Key::Format] == PlanFormatName;
         if (!ours)
             Refuse(Kind::NotPlan, Key::Format, PlanFormatName);
-        const Json &version = At(root_, {}, Key::Version);
-        if (!version.is_number_integer())
-            RefuseType(Key::Version, Expected::WholeNumber);
+        const Json &version =
+            Typed(root_, {}, Key::Version, &Json::is_number_integer, Expected::WholeNumber);
         if (version.is_number_unsigned() ? version.get<std::uint64_t>() > PlanFileVersion
                                          : version.get<std::int64_t>() > PlanFileVersion)
             Refuse(Kind::NewerVersion, Key::Version, version.dump());
@@ -277,9 +276,7 @@ private:
     template <typename ReadEntry>
     void ReadEntries(const char *key, int count, const char *numberKey, ReadEntry readEntry)
     {
-        const Json &list = At(root_, {}, key);
-        if (!list.is_array())
-            RefuseType(key, Expected::List);
+        const Json &list = Typed(root_, {}, key, &Json::is_array, Expected::List);
         if (list.size() != static_cast<std::size_t>(count))
             Refuse(Kind::WrongCount, key, std::to_string(count));
         std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
@@ -323,21 +320,38 @@ private:
         tx.backupPercent = Whole(entry, path, Key::BackupPercent, BackupPercentRange);
     }
 
-    static bool Flag(const Json &object, const std::string &parent, const char *key)
+    using TypeTest = bool (Json::*)() const noexcept;
+
+    // The value under key, refused unless it is of the type asked for.
+    static const Json &Typed(const Json &object, const std::string &parent, const char *key,
+                             TypeTest isType, Expected expected)
     {
         const Json &value = At(object, parent, key);
-        if (!value.is_boolean())
-            RefuseType(Member(parent, key), Expected::TrueOrFalse);
-        return value.get<bool>();
+        if (!(value.*isType)())
+            RefuseType(Member(parent, key), expected);
+        return value;
+    }
+
+    // The same where null stands for none.
+    static const Json *Nullable(const Json &object, const std::string &parent, const char *key,
+                                TypeTest isType, Expected expected)
+    {
+        if (At(object, parent, key).is_null())
+            return nullptr;
+        return &Typed(object, parent, key, isType, expected);
+    }
+
+    static bool Flag(const Json &object, const std::string &parent, const char *key)
+    {
+        return Typed(object, parent, key, &Json::is_boolean, Expected::TrueOrFalse).get<bool>();
     }
 
     // A whole number of the range; one beyond int is outside it too.
     static int Whole(const Json &object, const std::string &parent, const char *key,
                      const SpinRange &range)
     {
-        const Json &value = At(object, parent, key);
-        if (!value.is_number_integer())
-            RefuseType(Member(parent, key), Expected::WholeNumber);
+        const Json &value =
+            Typed(object, parent, key, &Json::is_number_integer, Expected::WholeNumber);
         const std::optional<int> number = AsInt(value);
         if (!number || !range.Holds(*number))
             Refuse(Kind::NotOffered, Member(parent, key), value.dump());
@@ -363,14 +377,13 @@ private:
     static std::optional<std::int32_t> Seconds(const Json &object, const std::string &parent,
                                                const char *key, const Table &table)
     {
-        const Json &value = At(object, parent, key);
-        if (value.is_null())
+        const Json *value =
+            Nullable(object, parent, key, &Json::is_number_integer, Expected::WholeNumberOrNull);
+        if (!value)
             return std::nullopt;
-        if (!value.is_number_integer())
-            RefuseType(Member(parent, key), Expected::WholeNumberOrNull);
-        const std::optional<int> seconds = AsInt(value);
+        const std::optional<int> seconds = AsInt(*value);
         if (!seconds || IndexOf(table, static_cast<typename Table::value_type>(*seconds)) < 0)
-            Refuse(Kind::NotOffered, Member(parent, key), value.dump());
+            Refuse(Kind::NotOffered, Member(parent, key), value->dump());
         return *seconds;
     }
 
@@ -378,14 +391,12 @@ private:
     static std::optional<Choice> ChoiceOrNull(const Json &object, const std::string &parent,
                                               const char *key)
     {
-        const Json &value = At(object, parent, key);
-        if (value.is_null())
+        const Json *value = Nullable(object, parent, key, &Json::is_string, Expected::TextOrNull);
+        if (!value)
             return std::nullopt;
-        if (!value.is_string())
-            RefuseType(Member(parent, key), Expected::TextOrNull);
-        const std::optional<Choice> choice = ChoiceOf<Choice>(value.get<std::string>());
+        const std::optional<Choice> choice = ChoiceOf<Choice>(value->get<std::string>());
         if (!choice)
-            Refuse(Kind::NotOffered, Member(parent, key), Quoted(value));
+            Refuse(Kind::NotOffered, Member(parent, key), Quoted(*value));
         return choice;
     }
 
@@ -393,12 +404,10 @@ private:
     static std::optional<std::string> Text(const Json &object, const std::string &parent,
                                            const char *key)
     {
-        const Json &value = At(object, parent, key);
-        if (value.is_null())
+        const Json *value = Nullable(object, parent, key, &Json::is_string, Expected::TextOrNull);
+        if (!value)
             return std::nullopt;
-        if (!value.is_string())
-            RefuseType(Member(parent, key), Expected::TextOrNull);
-        const Latin1Text latin1 = ToLatin1(value.get<std::string>());
+        const Latin1Text latin1 = ToLatin1(value->get<std::string>());
         if (latin1.unencodable)
             Refuse(Kind::NotLatin1, Member(parent, key), latin1.unencodable->character);
         if (latin1.bytes.size() > SetupFile::MaxTextLength)
