@@ -27,7 +27,7 @@ namespace {
 
 // The keys, in the order they are written.
 namespace Key {
-constexpr const char *Format = "format";
+constexpr const char *FileFormat = "format";
 constexpr const char *Version = "version";
 constexpr const char *StationId = "station_id";
 constexpr const char *Measurements = "measurements";
@@ -45,7 +45,7 @@ constexpr const char *Transmissions = "transmissions";
 constexpr const char *Tx = "tx";
 constexpr const char *On = "on";
 constexpr const char *Interval = "interval_s";
-constexpr const char *Format_ = "data_format";
+constexpr const char *DataFormat = "data_format";
 constexpr const char *Server = "server_type";
 constexpr const char *Compression = "compression";
 constexpr const char *Level = "compression_level";
@@ -153,7 +153,7 @@ Json TransmissionJson(int number, const StationPlan::Transmission &tx)
     entry[Key::Tx] = number;
     entry[Key::On] = tx.on;
     entry[Key::Interval] = SecondsOrNull(tx.intervalSeconds);
-    entry[Key::Format_] = IdOrNull(tx.format);
+    entry[Key::DataFormat] = IdOrNull(tx.format);
     entry[Key::Server] = IdOrNull(tx.server);
     entry[Key::Compression] = tx.compression;
     entry[Key::Level] = tx.compressionLevel;
@@ -250,10 +250,10 @@ public:
 private:
     void CheckFormat()
     {
-        const bool ours = root_.is_object() && root_.contains(Key::Format) &&
-                          root_[Key::Format] == PlanFormatName;
+        const bool ours = root_.is_object() && root_.contains(Key::FileFormat) &&
+                          root_[Key::FileFormat] == PlanFormatName;
         if (!ours)
-            Refuse(Kind::NotPlan, Key::Format, PlanFormatName);
+            Refuse(Kind::NotPlan, Key::FileFormat, PlanFormatName);
         const Json &version =
             Typed(root_, {}, Key::Version, &Json::is_number_integer, Expected::WholeNumber);
         if (version.is_number_unsigned() ? version.get<std::uint64_t>() > PlanFileVersion
@@ -307,7 +307,7 @@ private:
     {
         tx.on = Flag(entry, path, Key::On);
         tx.intervalSeconds = Seconds(entry, path, Key::Interval, TXIntervalSeconds);
-        tx.format = ChoiceOrNull<StationPlan::Format>(entry, path, Key::Format_);
+        tx.format = ChoiceOrNull<StationPlan::Format>(entry, path, Key::DataFormat);
         tx.server = ChoiceOrNull<StationPlan::Server>(entry, path, Key::Server);
         tx.compression = Flag(entry, path, Key::Compression);
         tx.compressionLevel = Whole(entry, path, Key::Level, CompressionLevelRange);
@@ -468,7 +468,7 @@ std::string PlanFileError::Text(bool german) const
 std::string PlanFileText(const StationPlan &plan)
 {
     Json root;
-    root[Key::Format] = PlanFormatName;
+    root[Key::FileFormat] = PlanFormatName;
     root[Key::Version] = PlanFileVersion;
     root[Key::StationId] = TextOrNull(plan.stationId);
     Json rows = Json::array();
