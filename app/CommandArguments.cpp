@@ -4,12 +4,13 @@
 
 namespace {
 
-const OptionSpec *Find(const std::vector<OptionSpec> &specs, std::string_view given)
+const CommandOption *Find(const std::vector<CommandOption> &known, std::string_view given)
 {
-    const auto found = std::find_if(specs.begin(), specs.end(), [given](const OptionSpec &spec) {
-        return spec.name == given || (!spec.shortName.empty() && spec.shortName == given);
-    });
-    return found == specs.end() ? nullptr : &*found;
+    const auto found =
+        std::find_if(known.begin(), known.end(), [given](const CommandOption &option) {
+            return option.name == given || (!option.shortName.empty() && option.shortName == given);
+        });
+    return found == known.end() ? nullptr : &*found;
 }
 
 bool IsOption(const std::string &argument)
@@ -20,7 +21,7 @@ bool IsOption(const std::string &argument)
 } // namespace
 
 std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::string> &arguments,
-                                                      const std::vector<OptionSpec> &specs,
+                                                      const std::vector<CommandOption> &known,
                                                       std::string &error)
 {
     CommandArguments parsed;
@@ -40,17 +41,17 @@ std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::str
         const std::size_t nameEnd =
             isLong ? argument.find('=') : std::min<std::size_t>(2, argument.size());
         const std::string name = argument.substr(0, nameEnd);
-        const OptionSpec *spec = Find(specs, name);
-        if (!spec) {
+        const CommandOption *option = Find(known, name);
+        if (!option) {
             error = "unknown option \"" + name + "\"";
             return std::nullopt;
         }
         std::optional<std::string> value;
         if (nameEnd != std::string::npos && nameEnd < argument.size())
             value = argument.substr(isLong ? nameEnd + 1 : nameEnd);
-        if (spec->value.empty()) {
+        if (option->value.empty()) {
             if (value) {
-                error = "the option \"" + std::string(spec->name) + "\" takes no value";
+                error = "the option \"" + std::string(option->name) + "\" takes no value";
                 return std::nullopt;
             }
             value = std::string();
@@ -61,7 +62,7 @@ std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::str
             }
             value = arguments[++i];
         }
-        parsed.options[std::string(spec->name)] = *value;
+        parsed.options[std::string(option->name)] = *value;
     }
     return parsed;
 }

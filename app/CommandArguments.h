@@ -10,7 +10,7 @@
 // "--name value", "--name=value", "-x value", "-xvalue"; "--" ends the
 // options, a lone "-" is an operand.
 
-struct OptionSpec
+struct CommandOption
 {
     std::string_view name;      // "--format"
     std::string_view shortName; // "-o", or empty
@@ -29,7 +29,7 @@ struct CommandArguments
 };
 
 // The arguments after the command's name; nothing and the reason (naming
-// the argument) when one is not an option of specs or lacks its value.
+// the argument) when one is not an option of known or lacks its value.
 std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::string> &arguments,
-                                                      const std::vector<OptionSpec> &specs,
+                                                      const std::vector<CommandOption> &known,
                                                       std::string &error);

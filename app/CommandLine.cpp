@@ -28,7 +28,7 @@ constexpr std::array<std::pair<std::string_view, OutputFormat>, 3> OutputFormats
     {"json", OutputFormat::Json},
 }};
 
-const OptionSpec Help = {HelpOption, HelpShort, {}, "show this help and leave"};
+const CommandOption Help = {HelpOption, HelpShort, {}, "show this help and leave"};
 
 // A command: its name, operands, what it does, its options and how it runs
 // once they are understood (a usage error comes back as text).
@@ -37,7 +37,7 @@ struct Command
     std::string_view name;
     std::string_view operands;
     std::string_view summary;
-    std::vector<OptionSpec> options;
+    std::vector<CommandOption> options;
     int (*run)(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
                std::string &usageError);
 };
@@ -111,7 +111,7 @@ std::string Usage()
     text << lead << '\n';
     for (const Command &command : Commands()) {
         text << more << ProgramName << ' ' << command.name;
-        for (const OptionSpec &option : command.options) {
+        for (const CommandOption &option : command.options) {
             if (!option.value.empty())
                 text << " [" << option.name << ' ' << option.value << ']';
         }
@@ -123,7 +123,7 @@ std::string Usage()
         text << '\n'
              << command.name << ' ' << command.operands << '\n'
              << Wrapped(command.summary, HelpIndent);
-        for (const OptionSpec &option : command.options) {
+        for (const CommandOption &option : command.options) {
             std::string names(option.name);
             if (!option.shortName.empty())
                 names = std::string(option.shortName) + ", " + names;

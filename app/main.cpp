@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/FormMain.h"
 
+#include <algorithm>
 #include <iostream>
 
 int main(int argc, char *argv[])
