@@ -4,8 +4,8 @@
 #include "common/InputFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -235,11 +235,11 @@ void IniFile::InsertLine(std::size_t at, const std::string &text)
 bool LoadIniFile(const fs::path &path, IniFile &ini, FileError &error)
 {
     ini = IniFile();
-    std::error_code code;
-    if (fs::status(path, code).type() == fs::file_type::not_found)
-        return true;
     std::string bytes;
-    if (const FileFault fault = ReadInputFile(path, bytes)) {
+    const FileFault fault = ReadInputFile(path, bytes);
+    if (fault.kind == FileFault::Kind::System && fault.systemError == ENOENT)
+        return true;
+    if (fault) {
         error = {FileError::Kind::NotRead, path, fault};
         return false;
     }

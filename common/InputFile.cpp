@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <fstream>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -20,7 +21,10 @@ FileFault ReadInputFile(const fs::path &path, std::string &bytes)
         return {FileFault::Kind::TooLarge};
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    // Read in pieces up to the bound, in case the file grew since it was measured.
+    if (!in.is_open())
+        return FileFault::OfSystem(errno != 0 ? errno : EIO);
+    if (!code)
+        bytes.reserve(static_cast<std::size_t>(size));
     std::array<char, 65536> piece;
     while (in.read(piece.data(), piece.size()), in.gcount() > 0) {
         bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
@@ -29,7 +33,7 @@ FileFault ReadInputFile(const fs::path &path, std::string &bytes)
             return {FileFault::Kind::TooLarge};
         }
     }
-    if (!in.is_open() || in.bad()) {
+    if (in.bad()) {
         bytes.clear();
         return FileFault::OfSystem(errno != 0 ? errno : EIO);
     }

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-// Reads a whole small file that the user chose: only a regular file, and at
-// most MaxInputFileBytes of it, so that a pipe, a device or a huge file
-// cannot tie up the window. On failure bytes is empty and the reason comes
-// back; success gives no fault.
+// Reads a whole file the program takes as input into bytes. Only a regular
+// file is opened (a pipe would wait for a writer, a device might never end)
+// and none beyond MaxInputFileBytes is read, also one that grows while it is
+// read. Gives the reason on failure, with bytes empty.
 FileFault ReadInputFile(const std::filesystem::path &path, std::string &bytes);

@@ -131,12 +131,22 @@ BatteryLifeRow BatteryLife(double capacity, double mAhTotal, char decimalSeparat
     if (days >= CappedDays)
         return {CappedDaysText, CappedYearsText, 1.0};
     // Below the cap but above ten years the bar runs marginally past its end.
-    return {FormatFloatPattern(days, 0, 0, decimalSeparator),
-            FormatFloatPattern(BatteryYears(capacity, mAhTotal), 0, 2, decimalSeparator),
+    return {FormatFloatPattern(BatteryDays(capacity, mAhTotal), 0, 0, decimalSeparator),
+            FormatYears(BatteryYears(capacity, mAhTotal), 0, decimalSeparator),
             days / (BarFullScaleYears * DaysPerYear)};
+}
+
+double BatteryDays(double capacity, double mAhTotal)
+{
+    return Round(capacity / mAhTotal);
 }
 
 double BatteryYears(double capacity, double mAhTotal)
 {
     return capacity / mAhTotal / DaysPerYear;
+}
+
+std::string FormatYears(double years, int minDecimals, char decimalSeparator)
+{
+    return FormatFloatPattern(years, minDecimals, YearDecimals, decimalSeparator);
 }

@@ -77,5 +77,12 @@ struct BatteryLifeRow
 
 BatteryLifeRow BatteryLife(double capacity, double mAhTotal, char decimalSeparator);
 
-// Years a battery of that capacity lasts at that daily charge, not capped.
+// The figures behind a result row, without its cap: the whole days a battery
+// of that capacity lasts (rounded as the row rounds them) and the years,
+// unrounded.
+double BatteryDays(double capacity, double mAhTotal);
 double BatteryYears(double capacity, double mAhTotal);
+
+// Years as the row shows them: at least minDecimals and at most YearDecimals.
+inline constexpr int YearDecimals = 2;
+std::string FormatYears(double years, int minDecimals, char decimalSeparator);

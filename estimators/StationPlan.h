@@ -110,6 +110,22 @@ struct StationPlan
     bool operator!=(const StationPlan &other) const { return !(*this == other); }
 };
 
+// The whole numbers the page's spin boxes take: from min to max in steps.
+struct SpinRange
+{
+    int min;
+    int max;
+    int step;
+
+    constexpr bool Holds(int value) const
+    {
+        return value >= min && value <= max && (value - min) % step == 0;
+    }
+};
+inline constexpr SpinRange CompressionLevelRange = {2, 9, 1};
+inline constexpr SpinRange EventsNumberRange = {1, 99, 1};
+inline constexpr SpinRange BackupPercentRange = {5, 100, 5};
+
 // Intervals chosen at start-up for both the sampling and the storage
 // drop-downs, M1 first: hourly, except daily for M3 to M5.
 inline constexpr std::array<std::int32_t, EstimatorRowCount> DefaultIntervalSeconds = {

@@ -1,0 +1,190 @@
+#include "app/CommandLine.h"
+
+#include "app/CommandArguments.h"
+#include "app/EstimateCommand.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+constexpr std::size_t LineWidth = 79;
+constexpr std::size_t HelpIndent = 2;
+constexpr std::size_t OptionColumn = 26;
+
+constexpr int Done = 0;
+constexpr int NotUnderstood = 2;
+
+constexpr const char *HelpOption = "--help";
+constexpr const char *HelpShort = "-h";
+constexpr const char *VersionOption = "--version";
+constexpr const char *FormatOption = "--format";
+
+constexpr std::array<std::pair<std::string_view, OutputFormat>, 3> OutputFormats = {{
+    {"table", OutputFormat::Table},
+    {"csv", OutputFormat::Csv},
+    {"json", OutputFormat::Json},
+}};
+
+const CommandOption Help = {HelpOption, HelpShort, {}, "show this help and leave"};
+
+// A command: its name, operands, what it does, its options and how it runs
+// once they are understood (a usage error comes back as text).
+struct Command
+{
+    std::string_view name;
+    std::string_view operands;
+    std::string_view summary;
+    std::vector<CommandOption> options;
+    int (*run)(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
+               std::string &usageError);
+};
+
+int RunEstimateCommand(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
+                       std::string &usageError)
+{
+    EstimateOptions options;
+    if (const auto format = arguments.options.find(FormatOption);
+        format != arguments.options.end()) {
+        const auto known =
+            std::find_if(OutputFormats.begin(), OutputFormats.end(),
+                         [&format](const auto &f) { return f.first == format->second; });
+        if (known == OutputFormats.end()) {
+            usageError = "unknown format \"" + format->second + "\"";
+            return NotUnderstood;
+        }
+        options.format = known->second;
+    }
+    if (arguments.operands.empty()) {
+        usageError = "no file given";
+        return NotUnderstood;
+    }
+    return RunEstimate(options, arguments.operands, out, err);
+}
+
+const std::vector<Command> &Commands()
+{
+    static const std::vector<Command> commands = {
+        {"estimate",
+         "FILE...",
+         "Estimates battery life and data volume of each file, a logger's setup file or a plan "
+         "file (told apart by content), as the estimator page shows them after importing or "
+         "opening it.",
+         {{FormatOption, {}, "table|csv|json", "how to write the results (default: table)"}, Help},
+         RunEstimateCommand},
+    };
+    return commands;
+}
+
+const Command *FindCommand(std::string_view name)
+{
+    const auto &commands = Commands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [name](const Command &c) { return c.name == name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
+// The words of text in lines of at most LineWidth characters, each after
+// indent blanks.
+std::string Wrapped(std::string_view text, std::size_t indent)
+{
+    std::istringstream words{std::string(text)};
+    std::string wrapped;
+    std::string line;
+    for (std::string word; words >> word;) {
+        if (!line.empty() && indent + line.size() + 1 + word.size() > LineWidth) {
+            wrapped += std::string(indent, ' ') + line + '\n';
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return wrapped + std::string(indent, ' ') + line + '\n';
+}
+
+std::string Usage()
+{
+    const std::string lead = std::string("Usage: ") + ProgramName;
+    const std::string more(lead.size() - std::string_view(ProgramName).size(), ' ');
+    std::ostringstream text;
+    text << lead << '\n';
+    for (const Command &command : Commands()) {
+        text << more << ProgramName << ' ' << command.name;
+        for (const CommandOption &option : command.options) {
+            if (!option.value.empty())
+                text << " [" << option.name << ' ' << option.value << ']';
+        }
+        text << ' ' << command.operands << '\n';
+    }
+    text << more << ProgramName << ' ' << HelpOption << " | " << VersionOption << "\n\n"
+         << "Without arguments the window opens.\n";
+    for (const Command &command : Commands()) {
+        text << '\n'
+             << command.name << ' ' << command.operands << '\n'
+             << Wrapped(command.summary, HelpIndent);
+        for (const CommandOption &option : command.options) {
+            std::string names(option.name);
+            if (!option.shortName.empty())
+                names = std::string(option.shortName) + ", " + names;
+            if (!option.value.empty())
+                names += ' ' + std::string(option.value);
+            text << std::string(HelpIndent, ' ') << names
+                 << std::string(names.size() < OptionColumn ? OptionColumn - names.size() : 1, ' ')
+                 << option.help << '\n';
+        }
+    }
+    text << '\n'
+         << Wrapped("Exit status: 0 when every file was estimated, 1 when one was not, 2 when "
+                    "the arguments are not understood.",
+                    0);
+    return text.str();
+}
+
+int UsageError(const std::string &reason, std::ostream &err)
+{
+    err << ProgramName << ": " << reason << "\n\n" << Usage();
+    return NotUnderstood;
+}
+
+} // namespace
+
+bool IsCommandLine(const std::vector<std::string> &arguments)
+{
+    if (arguments.empty())
+        return false;
+    const std::string &first = arguments.front();
+    return first == HelpOption || first == HelpShort || first == VersionOption ||
+           FindCommand(first) != nullptr;
+}
+
+int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    if (arguments.empty())
+        return UsageError("no command given", err);
+    const std::string &first = arguments.front();
+    if (first == HelpOption || first == HelpShort) {
+        out << Usage();
+        return Done;
+    }
+    if (first == VersionOption) {
+        out << ProgramName << ' ' << TOOLBOX_VERSION << '\n';
+        return Done;
+    }
+    const Command *command = FindCommand(first);
+    if (!command)
+        return UsageError("unknown command \"" + first + "\"", err);
+    std::string error;
+    const std::optional<CommandArguments> parsed = ParseCommandArguments(
+        std::vector<std::string>(arguments.begin() + 1, arguments.end()), command->options, error);
+    if (!parsed)
+        return UsageError(error, err);
+    if (parsed->Has(HelpOption)) {
+        out << Usage();
+        return Done;
+    }
+    const int status = command->run(*parsed, out, err, error);
+    if (!error.empty())
+        return UsageError(error, err);
+    return status;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "estimators/PlanFigures.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+// "estimate": the figures of setup files and plan files, each as the
+// estimator page shows them after importing or opening it.
+
+// What one file gives.
+struct FileEstimate
+{
+    std::string file;
+    std::string stationId; // UTF-8; empty when unknown
+    std::optional<PlanFigures> figures;
+    std::string error; // why there are no figures; empty when there are
+};
+
+// Reads the file, a setup file or a plan file told apart by its content, and
+// estimates the plan it gives: a setup file as the window imports it, over
+// the start-up plan.
+FileEstimate EstimateFile(const std::string &path);
+
+enum class OutputFormat
+{
+    Table,
+    Csv,
+    Json,
+};
+
+struct EstimateOptions
+{
+    OutputFormat format = OutputFormat::Table;
+};
+
+// Estimates the files in their order, writes the results to out and names
+// each file that failed on err. 0 when every file was estimated, 1 when one
+// was not or the results could not be written.
+int RunEstimate(const EstimateOptions &options, const std::vector<std::string> &files,
+                std::ostream &out, std::ostream &err);
