@@ -110,7 +110,7 @@ struct StationPlan
     bool operator!=(const StationPlan &other) const { return !(*this == other); }
 };
 
-// The whole numbers the page's spin boxes take: from min to max in steps.
+// The whole numbers the page's spin boxes take: min to max; their arrows move by step.
 struct SpinRange
 {
     int min;
@@ -119,7 +119,8 @@ struct SpinRange
 
     constexpr bool Holds(int value) const
     {
-        return value >= min && value <= max && (value - min) % step == 0;
+        // The arrows step; a typed value in the range is taken as it is.
+        return value >= min && value <= max;
     }
 };
 inline constexpr SpinRange CompressionLevelRange = {2, 9, 1};
