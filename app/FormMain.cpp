@@ -1,6 +1,5 @@
 #include "app/FormMain.h"
 
-#include "app/Dialogs.h"
 #include "app/Settings.h"
 #include "commandfile/CommandEditor.h"
 #include "common/IntervalTables.h"
@@ -11,6 +10,7 @@
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/ComboItems.h"
+#include "ui/Dialogs.h"
 #include "ui/Look.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"

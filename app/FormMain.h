@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Environment.h"
 #include "common/OneBasedArray.h"
 #include "estimators/BatteryModel.h"
 #include "setup/SetupModel.h"
+#include "ui/Environment.h"
 
 #include <QMainWindow>
 #include <QTimer>

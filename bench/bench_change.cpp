@@ -3,12 +3,12 @@
 // the interval rule, both estimates and the result labels. Also times the two
 // models alone on the start-up inputs. Prints medians.
 
-#include "app/Dialogs.h"
-#include "app/Environment.h"
 #include "app/FormMain.h"
 #include "estimators/BatteryModel.h"
 #include "estimators/EstimatorPage.h"
 #include "estimators/VolumeModel.h"
+#include "ui/Dialogs.h"
+#include "ui/Environment.h"
 #include "ui_FormMain.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Dialogs.h"
 #include "commandfile/AckId.h"
 #include "commandfile/EntryBuilder.h"
 #include "setup/SetupModel.h"
+#include "ui/Dialogs.h"
 
 #include <QObject>
 

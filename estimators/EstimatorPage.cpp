@@ -1,10 +1,10 @@
 #include "estimators/EstimatorPage.h"
 
-#include "app/Dialogs.h"
 #include "app/FormMain.h"
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
 #include "ui/ClickLabel.h"
+#include "ui/Dialogs.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 

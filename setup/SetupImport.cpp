@@ -1,6 +1,5 @@
 #include "setup/SetupImport.h"
 
-#include "app/Dialogs.h"
 #include "app/FormMain.h"
 #include "commandfile/CommandEditor.h"
 #include "common/IntervalTables.h"
@@ -13,6 +12,7 @@
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
+#include "ui/Dialogs.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 

@@ -1,6 +1,6 @@
-#include "app/Environment.h"
+#include "ui/Environment.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
