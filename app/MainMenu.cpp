@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
+#include "ui/LanguageTexts.h"
 #include "ui/TabWidget.h"
 #include "ui_FormMain.h"
 
@@ -68,6 +69,12 @@ void TFormMain::ConnectShell()
 void TFormMain::ImageMenuClick()
 {
     MainMenu()->popup(ui->TabControlMain->mapToGlobal(QPoint(0, 0)));
+}
+
+void TFormMain::ApplyLanguage(bool english, const QWidget *within)
+{
+    ApplyLanguageTexts(within ? static_cast<const QObject *>(within) : this, english,
+                       ChangeChannelNames);
 }
 
 void TFormMain::MenuItemENClick()
