@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -29,6 +30,11 @@ Environment Environment::System()
     env.RandomSeed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
     env.Locale = QLocale::system();
     return env;
+}
+
+QString Environment::ProgramPath() const
+{
+    return QDir(ProgramFolder).absolutePath() + QLatin1Char('/');
 }
 
 char Environment::DecimalSeparator() const
