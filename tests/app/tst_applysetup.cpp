@@ -1,9 +1,11 @@
 #include "app/FormMain.h"
 #include "commandfile/CommandPage.h"
 #include "estimators/EstimatorPage.h"
+#include "tests/estimators/PageFigures.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
 #include "tests/setup/ImportFiles.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
@@ -12,7 +14,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTextDocument>
@@ -41,16 +42,9 @@ struct Window
     EstimatorPage &estimators() { return form.Estimators(); }
     Ui::CommandPage &commands() { return form.Commands().Form(); }
 
-    // The import of one entry point: the dialog answers with the path, or
-    // the path is dropped.
     void import(bool dialog, const QString &path)
     {
-        if (dialog) {
-            platform.boxes->fileAnswers.push_back(path);
-            form.Import().MenuItemImportClick();
-        } else {
-            form.Import().WMDropFiles({path});
-        }
+        ImportBy(form.Import(), *platform.boxes, dialog, path);
     }
 
     QStringList messages() const
@@ -62,17 +56,9 @@ struct Window
     }
 };
 
-template <typename Control> Control *Find(const QWidget &root, const QString &name)
-{
-    auto *control = root.findChild<Control *>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
 bool Conductivity(const TFormMain &form)
 {
-    return Find<QCheckBox>(form, "ConductivityCheckBox")->isChecked();
+    return Named<QCheckBox>(form, "ConductivityCheckBox")->isChecked();
 }
 
 // What a control shows: a label its text, a drop-down its chosen item, a
@@ -126,7 +112,7 @@ QStringList ResultLabels(const TFormMain &form)
     for (const char *name : {"LabelVolTrans1", "LabelVolMonth1", "LabelVolTrans2", "LabelVolMonth2",
                              "LabelVolTransTotal", "LabelVolMonthTotal", "LabelBLTdays1",
                              "LabelBLTyears1", "LabelBLTdays2", "LabelBLTyears2"})
-        labels << QLatin1String(name) + '=' + Find<QLabel>(form, QLatin1String(name))->text();
+        labels << QLatin1String(name) + '=' + Named<QLabel>(form, QLatin1String(name))->text();
     return labels;
 }
 
@@ -145,10 +131,10 @@ void Dirty(TFormMain &form)
     constexpr int BothServers = 2;
     for (const char *name :
          {"SwitchVTX1", "SwitchVTX2", "SwitchVCompression1", "SwitchVCompression2"})
-        Find<ToggleSwitch>(form, name)->setChecked(true);
+        Named<ToggleSwitch>(form, name)->setChecked(true);
     const auto select = [&form](std::initializer_list<const char *> names, int item) {
         for (const char *name : names)
-            Find<QComboBox>(form, name)->setCurrentIndex(item);
+            Named<QComboBox>(form, name)->setCurrentIndex(item);
     };
     select({"ComboBoxVFormat1", "ComboBoxVFormat2"}, ZrxpV3);
     select({"ComboBoxVTX1Interval", "ComboBoxVTX2Interval"}, Hourly);
@@ -193,26 +179,6 @@ SetupModel ReadModel(const ModelChange &change)
 QString M1(const QString &name)
 {
     return QStringLiteral("M1  ") + name;
-}
-
-// The figures on the window are those of the plan it shows.
-void CompareFigures(const TFormMain &form)
-{
-    const EstimatorPage &page = form.Estimators();
-    const StationPlan shown = page.plan();
-    QCOMPARE(PlanText::Figures(page.Charges), PlanText::Figures(EstimateBattery(shown)));
-    const VolumeResult volume = EstimateVolume(shown);
-    QCOMPARE(page.VolTX1Netto, volume.VolTX1Netto);
-    QCOMPARE(page.VolTX2Netto, volume.VolTX2Netto);
-    QCOMPARE(Find<QLabel>(form, "LabelVolMonthTotal")->text(),
-             QString::fromStdString(FormatVolume(volume.month1 + volume.month2, '.')));
-}
-
-void DialogAndDropRows()
-{
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
 }
 
 } // namespace
@@ -425,7 +391,7 @@ void TestApplySetup::appliedPageShowsPlanFromSetup()
     window.form.ApplySetup(model, Way::Drop);
 
     QCOMPARE(PlanText::Lines(page.plan()), PlanText::Lines(PlanFromSetup(model, before)));
-    CompareFigures(window.form);
+    CompareFigures(window.form.Estimators());
 }
 
 void TestApplySetup::planChangedOncePerAppliedSetup_data()
@@ -529,7 +495,7 @@ void TestApplySetup::intervalHandlersAreAttachedAfterwards()
                            Way::Drop);
 
     EstimatorPage &page = window.estimators();
-    Find<QCheckBox>(window.form, "CheckBoxSAll")->setChecked(false);
+    Named<QCheckBox>(window.form, "CheckBoxSAll")->setChecked(false);
     const int runs = page.DataVolumeRuns();
     // The user lowers the storage interval of row 1 below its sampling interval.
     page.StorageIntervalComboBoxes[1]->setCurrentIndex(
@@ -593,7 +559,7 @@ void TestApplySetup::conductivityVariant()
     QFETCH(QStringList, labels);
     Window window;
     QTemporaryDir files;
-    Find<QCheckBox>(window.form, "ConductivityCheckBox")->setChecked(before);
+    Named<QCheckBox>(window.form, "ConductivityCheckBox")->setChecked(before);
     window.import(true, WriteSetup(files.filePath("setup.bin"), "Level", name8.toStdString()));
 
     QCOMPARE(Conductivity(window.form), after);
@@ -617,7 +583,7 @@ void TestApplySetup::dropLeavesDialogState()
     QCOMPARE(RowLabels(window.form)[7], QStringLiteral("M8  TDS"));
     QVERIFY(!Conductivity(window.form));
 
-    Find<QCheckBox>(window.form, "ConductivityCheckBox")->setChecked(true);
+    Named<QCheckBox>(window.form, "ConductivityCheckBox")->setChecked(true);
     window.import(false, WriteSetup(files.filePath("plain.bin"), "Level"));
     QCOMPARE(RowLabels(window.form)[7], QStringLiteral("M8  "));
     QVERIFY(Conductivity(window.form));
@@ -725,10 +691,7 @@ void TestApplySetup::sampleSetup()
 {
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("sample.bin"));
-    QProcess maker;
-    maker.start(QStringLiteral(MAKE_SAMPLE_SETUP), {path});
-    QVERIFY(maker.waitForFinished());
-    QCOMPARE(maker.exitCode(), 0);
+    QVERIFY(WriteSampleSetup(QStringLiteral(MAKE_SAMPLE_SETUP), path));
 
     Window window;
     window.import(true, path);

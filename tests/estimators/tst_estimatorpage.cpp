@@ -1,4 +1,5 @@
 #include "estimators/EstimatorPage.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ClickLabel.h"
 #include "ui/ToggleSwitch.h"
@@ -51,14 +52,6 @@ struct Page
     EstimatorPage form;
 };
 
-template <typename Control> Control *Find(const EstimatorPage &page, const char *name)
-{
-    auto *control = page.findChild<Control *>(QLatin1String(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
-}
-
 // Runs steps as a user would: "click NAME" clicks a switch or check box,
 // "NAME=n" picks item n of a drop-down or sets a spin box to n. Records how
 // many data volume estimates each step ran.
@@ -110,8 +103,8 @@ QStringList Texts(const EstimatorPage &form, const char *const (&labels)[N])
 QStringList Results(const EstimatorPage &form)
 {
     QStringList results = Texts(form, VolumeLabels) + Texts(form, BatteryLabels);
-    results << QString::number(Find<QFrame>(form, "Rectangle20B")->width())
-            << QString::number(Find<QFrame>(form, "Rectangle_20B")->width());
+    results << QString::number(Named<QFrame>(form, "Rectangle20B")->width())
+            << QString::number(Named<QFrame>(form, "Rectangle_20B")->width());
     const BatteryShares &c = form.Charges;
     for (double value : {c.mAhTotal, c.mAhMeas, c.mAhIdle, c.mAhBLE, c.mAhTrans11, c.mAhTrans12,
                          c.mAhTrans21, c.mAhTrans22, form.VolTX1Netto, form.VolTX2Netto})
@@ -397,14 +390,14 @@ void TestEstimatorPage::startupFigures()
 
     // The 20 °C life is over ten years: a full bar. At -20 °C it is 2439 of
     // the 3652.5 days the background stands for.
-    const QFrame *green = Find<QFrame>(form, "Rectangle20B");
-    const QFrame *blue = Find<QFrame>(form, "Rectangle_20B");
-    QCOMPARE(green->width(), Find<QFrame>(form, "Rectangle20A")->width());
-    const double expectedBlue = Find<QFrame>(form, "Rectangle_20A")->width() * 0.6678;
+    const QFrame *green = Named<QFrame>(form, "Rectangle20B");
+    const QFrame *blue = Named<QFrame>(form, "Rectangle_20B");
+    QCOMPARE(green->width(), Named<QFrame>(form, "Rectangle20A")->width());
+    const double expectedBlue = Named<QFrame>(form, "Rectangle_20A")->width() * 0.6678;
     QVERIFY2(qAbs(blue->width() - expectedBlue) <= 1, qPrintable(QString::number(blue->width())));
-    QCOMPARE(green->pos(), Find<QFrame>(form, "Rectangle20A")->pos());
-    QCOMPARE(blue->pos(), Find<QFrame>(form, "Rectangle_20A")->pos());
-    QCOMPARE(blue->height(), Find<QFrame>(form, "Rectangle_20A")->height());
+    QCOMPARE(green->pos(), Named<QFrame>(form, "Rectangle20A")->pos());
+    QCOMPARE(blue->pos(), Named<QFrame>(form, "Rectangle_20A")->pos());
+    QCOMPARE(blue->height(), Named<QFrame>(form, "Rectangle_20A")->height());
 }
 
 void TestEstimatorPage::batteryOnlyControls_data()
@@ -487,8 +480,8 @@ void TestEstimatorPage::breakdowns()
     for (const bool english : {true, false}) {
         page.form.applyLanguage(english);
         shown.clear();
-        QTest::mouseClick(Find<ClickLabel>(page.form, "LabelMResult"), Qt::LeftButton);
-        emit Find<ClickLabel>(page.form, "LabelVResult")->clicked();
+        QTest::mouseClick(Named<ClickLabel>(page.form, "LabelMResult"), Qt::LeftButton);
+        emit Named<ClickLabel>(page.form, "LabelVResult")->clicked();
         QCOMPARE(shown.size(), std::size_t(2));
         QCOMPARE(shown[0].text, battery);
         QCOMPARE(shown[1].text, volume);
@@ -579,7 +572,7 @@ void TestEstimatorPage::conductivity()
     // Other names first, so that only the handler can have named the rows.
     for (int i = 6; i <= EstimatorRowCount; ++i)
         form.MeasurementLabel[i]->setText(QStringLiteral("M%1").arg(i));
-    QCheckBox *box = Find<QCheckBox>(form, "ConductivityCheckBox");
+    QCheckBox *box = Named<QCheckBox>(form, "ConductivityCheckBox");
     const double standardMeas = form.Charges.mAhMeas;
 
     QList<int> runs;
@@ -606,7 +599,7 @@ void TestEstimatorPage::conductivity()
     QCOMPARE(Texts(form, BatteryLabels), (QStringList{"3272", "8.96", "2045", "5.6"}));
 
     // Set while visible, a fast row 6 then counts in full...
-    Find<QCheckBox>(form, "CheckBoxMAll")->setChecked(false);
+    Named<QCheckBox>(form, "CheckBoxMAll")->setChecked(false);
     Apply(form, {"ComboBoxM6=0"});
     QVERIFY(qAbs(form.Charges.mAhMeas - (17280.0 * 168 / 3600 + 3 * (3 * 0.1 / 3600))) < 1e-9);
 

@@ -1,6 +1,8 @@
 #include "estimators/EstimatorPage.h"
+#include "tests/estimators/PageFigures.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
@@ -41,28 +43,6 @@ struct Page
     EstimatorPage page{platform.environment(), true};
 };
 
-template <typename Control> Control *Find(const EstimatorPage &page, const QString &name)
-{
-    auto *control = page.findChild<Control *>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-// The figures on the page are those of the plan it shows.
-void CompareFigures(const EstimatorPage &page)
-{
-    const StationPlan shown = page.plan();
-    QCOMPARE(PlanText::Figures(page.Charges), PlanText::Figures(EstimateBattery(shown)));
-    const VolumeResult volume = EstimateVolume(shown);
-    QCOMPARE(page.VolTX1Netto, volume.VolTX1Netto);
-    QCOMPARE(page.VolTX2Netto, volume.VolTX2Netto);
-    QCOMPARE(Find<QLabel>(page, "LabelVolTrans1")->text(),
-             QString::fromStdString(FormatVolume(volume.perTX1, '.')));
-    QCOMPARE(Find<QLabel>(page, "LabelVolMonthTotal")->text(),
-             QString::fromStdString(FormatVolume(volume.month1 + volume.month2, '.')));
-}
-
 QString StandardName(int row, bool english)
 {
     const LanguageText *standard =
@@ -92,7 +72,7 @@ void CompareEnabledStates(const EstimatorPage &page, const StationPlan &plan)
         const StationPlan::Transmission &tx = plan.transmissions[t];
         const QString n = QString::number(t);
         const auto enabled = [&page](const QString &name) {
-            return Find<QWidget>(page, name)->isEnabled();
+            return Named<QWidget>(page, name)->isEnabled();
         };
         for (int i = 1; i <= EstimatorRowCount; ++i)
             QCOMPARE(enabled(QStringLiteral("SwitchTX%1_M%2").arg(t).arg(i)), tx.on);
@@ -249,7 +229,7 @@ void TestPlanOnPage::namesFollowTheLanguage()
     QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(expected));
     CompareLabels(p.page, expected, false);
 
-    Find<QCheckBox>(p.page, "ConductivityCheckBox")->click();
+    Named<QCheckBox>(p.page, "ConductivityCheckBox")->click();
     ChooseConductivity(expected, true);
     QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(expected));
     CompareLabels(p.page, expected, false);
@@ -297,14 +277,14 @@ void TestPlanOnPage::planChangedOncePerUserAction()
         } else if (step == QLatin1String("German")) {
             page.applyLanguage(false);
         } else if (step.startsWith(QLatin1String("click "))) {
-            QWidget *control = Find<QWidget>(page, step.mid(6));
+            QWidget *control = Named<QWidget>(page, step.mid(6));
             if (auto *button = qobject_cast<QAbstractButton *>(control))
                 button->click();
             else
                 QTest::mouseClick(control, Qt::LeftButton);
         } else {
             const QStringList parts = step.split('=');
-            QWidget *control = Find<QWidget>(page, parts[0]);
+            QWidget *control = Named<QWidget>(page, parts[0]);
             if (auto *combo = qobject_cast<QComboBox *>(control))
                 combo->setCurrentIndex(parts[1].toInt());
             else

@@ -1,17 +1,22 @@
 #pragma once
 
 #include "setup/SetupFileFormat.h"
+#include "setup/SetupImport.h"
 #include "tests/setup/SetupFileBuilder.h"
+#include "tests/support/FakeDialogs.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
+#include <QTest>
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 
-// Setup files the import tests write, and how they write them.
+// Setup files the import tests write, how they write them, and the two ways
+// the tests import them.
 namespace ImportFiles {
 
 using B = SetupFileBuilder;
@@ -71,5 +76,34 @@ struct RemovedAtEnd
         std::filesystem::remove_all(path, ignored);
     }
 };
+
+// Has the program make_sample_setup write its sample setup to path.
+inline bool WriteSampleSetup(const QString &maker, const QString &path)
+{
+    QProcess process;
+    process.start(maker, {path});
+    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// The import of one entry point: the dialog answers with the path, or the
+// path is dropped.
+inline void ImportBy(SetupImport &import, FakeDialogs &boxes, bool dialog, const QString &path)
+{
+    if (dialog) {
+        boxes.fileAnswers.push_back(path);
+        import.MenuItemImportClick();
+    } else {
+        import.WMDropFiles({path});
+    }
+}
+
+// Rows for each entry point.
+inline void DialogAndDropRows()
+{
+    QTest::addColumn<bool>("dialog");
+    QTest::addRow("dialog") << true;
+    QTest::addRow("drop") << false;
+}
 
 } // namespace ImportFiles

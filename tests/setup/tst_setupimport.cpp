@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QtTest>
 
 #include <filesystem>
@@ -52,16 +51,9 @@ struct Importer
         return names;
     }
 
-    // The import of one entry point: the dialog answers with the path, or the
-    // path is dropped.
     void run(FakeDialogs &boxes, bool dialog, const QString &path)
     {
-        if (dialog) {
-            boxes.fileAnswers.push_back(path);
-            import.MenuItemImportClick();
-        } else {
-            import.WMDropFiles({path});
-        }
+        ImportBy(import, boxes, dialog, path);
     }
 
     SetupImport import;
@@ -111,14 +103,6 @@ private:
             throw std::bad_alloc();
     }
 };
-
-// Rows for each entry point.
-void DialogAndDropRows()
-{
-    QTest::addColumn<bool>("dialog");
-    QTest::addRow("dialog") << true;
-    QTest::addRow("drop") << false;
-}
 
 } // namespace
 
@@ -544,11 +528,7 @@ void TestSetupImport::sampleSetup()
 {
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("sample.bin"));
-    QProcess maker;
-    maker.start(QStringLiteral(MAKE_SAMPLE_SETUP), {path});
-    QVERIFY(maker.waitForFinished());
-    QCOMPARE(maker.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(maker.exitCode(), 0);
+    QVERIFY(WriteSampleSetup(QStringLiteral(MAKE_SAMPLE_SETUP), path));
 
     Imports imports;
     imports.run(true, path);
