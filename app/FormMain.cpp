@@ -70,8 +70,8 @@ TFormMain::~TFormMain()
 // first shown.
 void TFormMain::AddPages(const Settings &settings)
 {
-    estimators_ = new EstimatorPage(environment_, LanguageEN);
-    commands_ = new CommandPage(environment_, LanguageEN);
+    estimators_ = new EstimatorPage(environment_, LanguageEN, ui->TabControlMain);
+    commands_ = new CommandPage(environment_, LanguageEN, ui->TabControlMain);
     ui->TabControlMain->addTab(estimators_, QString());
     ui->TabControlMain->addTab(commands_, QString());
     commands_->ExportDir = settings.ExportDir;
