@@ -38,8 +38,6 @@ public:
     void WMDropFiles(const QStringList &files);
     void ImportSetupFile(const QString &fileName);
 
-    // Reads the temporary copy into model and reports a failure.
-    SetupReadResult ReadSetupFile(SetupModel &model);
     QString TemporaryCopyPath() const;
 
     // The folder of the last file chosen in the dialog, as its bytes; the
@@ -51,6 +49,8 @@ signals:
 
 private:
     bool MakeTemporaryCopy(const QString &source);
+    // Reads the temporary copy into model and reports a failure.
+    SetupReadResult ReadSetupFile(SetupModel &model);
     // Reads the temporary copy and hands a complete read on.
     SetupReadResult Read(Way way);
     void Tell(const QString &text, bool error);

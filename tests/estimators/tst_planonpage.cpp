@@ -190,6 +190,7 @@ void TestPlanOnPage::setPlanShowsThePlan()
     p.page.setPlan(plan);
 
     QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(plan));
+    QVERIFY(p.page.plan() == plan);
     QCOMPARE(p.page.DataVolumeRuns(), runs + 1);
     CompareLabels(p.page, plan, true);
     CompareEnabledStates(p.page, plan);
