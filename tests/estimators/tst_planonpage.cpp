@@ -118,20 +118,7 @@ void TestPlanOnPage::setPlanShowsThePlan_data()
     const std::vector<std::pair<const char *, PlanChange>> plans = {
         {"default", [](StationPlan &) {}},
         {"changed page", [](StationPlan &p) { p = SetupCases::ChangedPage(); }},
-        {"drop-downs without selection",
-         [](StationPlan &p) {
-             p.rows[1].samplingSeconds = std::nullopt;
-             p.rows[4].storageSeconds = std::nullopt;
-             p.observer = std::nullopt;
-             p.network = std::nullopt;
-             for (StationPlan::Transmission &tx : p.transmissions) {
-                 tx.intervalSeconds = std::nullopt;
-                 tx.format = std::nullopt;
-                 tx.server = std::nullopt;
-                 tx.secondaryMode = std::nullopt;
-                 tx.secondaryServer = std::nullopt;
-             }
-         }},
+        {"drop-downs without selection", SetupCases::WithoutChoices},
         {"conductivity",
          [](StationPlan &p) {
              p.conductivity = true;
