@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "ui/Dialogs.h"
 #include "ui/Look.h"
 
 #include <QMessageBox>

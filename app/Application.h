@@ -4,11 +4,6 @@
 
 #include <functional>
 
-// The application's title: the caption of its message boxes. It is not set
-// as Qt's application display name, which Qt would append to the title of
-// every window, the about box and the file dialogs included.
-inline constexpr char ApplicationTitle[] = "Pelora 1000 Toolbox";
-
 // The application object. A failure that no handler catches ends the event
 // it came from, not the program: its description is shown to the user.
 class TApplication : public QApplication

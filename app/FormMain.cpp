@@ -1,18 +1,14 @@
 #include "app/FormMain.h"
 
-#include "app/Dialogs.h"
 #include "app/Settings.h"
-#include "commandfile/CommandEditor.h"
-#include "common/IntervalTables.h"
+#include "commandfile/CommandPage.h"
 #include "estimators/EstimatorPage.h"
-#include "estimators/StationPlan.h"
 #include "setup/FileNames.h"
-#include "setup/SetupImport.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
-#include "ui/ComboItems.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageTexts.h"
 #include "ui/Look.h"
-#include "ui/ToggleSwitch.h"
 #include "ui_FormMain.h"
 
 #include <QCloseEvent>
@@ -28,8 +24,6 @@
 TFormMain *FormMain = nullptr;
 
 namespace {
-
-constexpr int TimerIntervalMs = 100;
 
 // The settings file's failure in the user's language.
 QString Described(const FileError &error, bool german)
@@ -54,23 +48,14 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
                               Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::FormMain>()), environment_(std::move(environment))
 {
-    // The pictures are compiled into the toolbox library; naming them here
-    // keeps the linker from leaving them out.
-    Q_INIT_RESOURCE(pictures);
     ui->setupUi(this);
+    ExePath = environment_.ProgramPath();
+    AddPages(ReadSettings());
     ApplyLook(this);
     setFixedSize(size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-
-    TimerMain.setObjectName(QStringLiteral("TimerMain"));
-    TimerMain.setInterval(TimerIntervalMs);
-
-    GatherMeasurementRows();
     ConnectShell();
-    Estimators = std::make_unique<EstimatorPage>(*this);
-    Commands = std::make_unique<CommandEditor>(*this);
-    Import = std::make_unique<SetupImport>(*this);
     setAcceptDrops(true);
     FormCreate();
 }
@@ -80,80 +65,54 @@ TFormMain::~TFormMain()
     FormDestroy();
 }
 
-void TFormMain::GatherMeasurementRows()
+// Both pages and the import in the language read from the settings: the
+// estimator page in its start-up state, the command page made when it is
+// first shown.
+void TFormMain::AddPages(const Settings &settings)
 {
-    for (int i = 1; i <= EstimatorRowCount; ++i) {
-        const QString n = QString::number(i);
-        MeasurementLabel[i] = findChild<QLabel *>(QStringLiteral("LabelM") + n);
-        SamplingIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxM") + n);
-        StorageIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxS") + n);
-        InTX1Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX1_M") + n);
-        InTX2Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX2_M") + n);
-    }
+    estimators_ = new EstimatorPage(environment_, LanguageEN, ui->TabControlMain);
+    commands_ = new CommandPage(environment_, LanguageEN, ui->TabControlMain);
+    ui->TabControlMain->addTab(estimators_, QString());
+    ui->TabControlMain->addTab(commands_, QString());
+    commands_->ExportDir = settings.ExportDir;
+    import_ = new SetupImport(environment_, LanguageEN, this);
+    import_->ImportDir = settings.ImportDir;
 }
 
 void TFormMain::FormCreate()
 {
-    ExePath = QDir(environment_.ProgramFolder).absolutePath() + QLatin1Char('/');
-    Estimators->DetachIntervalHandlers();
-    ReadSettings();
     if (LastTabItem == 1)
-        ui->TabControlMain->setCurrentWidget(ui->TabItemXMLCmd);
-    // The command page is made when it is first shown, in the state these
-    // steps would leave it (CommandEditor).
+        ui->TabControlMain->setCurrentWidget(commands_);
     ResetSetupDefaults(Setup);
-    Commands->FillCommandPanels();
-
-    CalcDisabled = true;
-    SetDefaultIntervals();
-    for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i) {
-        MeasurementLabel[i]->hide();
-        SamplingIntervalComboBoxes[i]->hide();
-        StorageIntervalComboBoxes[i]->hide();
-        InTX1Switches[i]->hide();
-        InTX2Switches[i]->hide();
-    }
+    commands_->setSetup(Setup);
     ui->MenuItemEN->setChecked(LanguageEN);
     ui->MenuItemDE->setChecked(!LanguageEN);
-    ApplyLanguage(LanguageEN);
-    CalcDisabled = false;
-    CalcVolumeNew = true;
-    CalcBattLifetimeNew = true;
-
-    TimerMain.start();
-    Estimators->AttachIntervalHandlers();
-    ui->SpinBoxVCompression1->hide();
-    ui->SpinBoxVCompression2->hide();
-    Estimators->SwitchVTX1Click(nullptr);
-    Estimators->SwitchVTX2Click(nullptr);
+    // The pages were made in the language.
+    ApplyOwnTexts(LanguageEN);
 }
 
-// Interval item lists are defined once, on the first drop-down of each kind,
-// and copied to the others.
-void TFormMain::SetDefaultIntervals()
+// The header, the menu and the tab captions; each page sets its own texts.
+void TFormMain::ApplyOwnTexts(bool english)
 {
-    const QStringList measurementItems = ItemsOf(ui->ComboBoxM1);
-    for (int i = 2; i <= EstimatorRowCount; ++i)
-        SetItems(SamplingIntervalComboBoxes[i], measurementItems,
-                 IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        SetItems(StorageIntervalComboBoxes[i], measurementItems,
-                 IntervalIndexOf(DefaultIntervalSeconds[i - 1]));
-    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
-    SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
-             VTXIntervalIndexOf(DefaultTxIntervalSeconds));
+    ApplyLanguageTexts(this, english, false, {estimators_, commands_});
 }
 
-void TFormMain::ReadSettings()
+// Every part of the window in the language.
+void TFormMain::ApplyLanguage(bool english)
+{
+    ApplyOwnTexts(english);
+    estimators_->applyLanguage(english);
+    commands_->applyLanguage(english);
+    import_->applyLanguage(english);
+}
+
+Settings TFormMain::ReadSettings()
 {
     SettingsPath = QDir(environment_.SettingsFolder).filePath(QLatin1String(SettingsFileName));
     std::optional<FileError> error;
     const Settings settings = LoadSettings(QFile::encodeName(SettingsPath).toStdString(), error);
-    ChangeChannelNames = true;
     LanguageEN = settings.LanguageEN;
     LastTabItem = settings.LastTabItem;
-    ImportDir = settings.ImportDir;
-    ExportDir = settings.ExportDir;
     // Told once the window is up. Other unreadable files have always started
     // quietly; closing names them, as it names this one.
     if (error && error->Fault.kind == FileFault::Kind::TooLarge)
@@ -165,6 +124,7 @@ void TFormMain::ReadSettings()
                                         .arg(Described(failure, !LanguageEN)));
             },
             Qt::QueuedConnection);
+    return settings;
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -192,7 +152,7 @@ void TFormMain::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     QMetaObject::invokeMethod(
-        this, [this, files] { Import->WMDropFiles(files); }, Qt::QueuedConnection);
+        this, [this, files] { import_->WMDropFiles(files); }, Qt::QueuedConnection);
 }
 
 // Closing is never refused; a settings file that cannot be written is
@@ -201,7 +161,7 @@ void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);
     FileError error;
-    if (!SaveSettings({LanguageEN, LastTabItem, ImportDir, ExportDir},
+    if (!SaveSettings({LanguageEN, LastTabItem, import_->ImportDir, commands_->ExportDir},
                       QFile::encodeName(SettingsPath).toStdString(), error))
         Boxes().showMessage(
             this, Dialogs::Kind::Error,

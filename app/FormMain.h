@@ -1,30 +1,26 @@
 #pragma once
 
-#include "app/Environment.h"
-#include "common/OneBasedArray.h"
-#include "estimators/BatteryModel.h"
+#include "setup/SetupImport.h"
 #include "setup/SetupModel.h"
+#include "ui/Environment.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <memory>
-#include <string>
 
 namespace Ui {
 class FormMain;
 }
-class QComboBox;
-class QLabel;
 class QMenu;
-class ToggleSwitch;
 class Dialogs;
 class EstimatorPage;
-class CommandEditor;
-class SetupImport;
+class CommandPage;
+struct Settings;
+struct StationPlan;
 
-// The one main window. It owns every control, the state that the pages
-// share and the page controllers; the pages' handlers live in the controllers.
+// The one main window: the header with the menu, the tab control with both
+// pages, and the import. It runs the program's start-up and close, switches
+// the language of all its parts and shows an imported setup on both pages.
 class TFormMain : public QMainWindow
 {
     Q_OBJECT
@@ -34,9 +30,9 @@ public:
     explicit TFormMain(Environment environment, QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    // Sets every bilingual text for the given language; only those of the
-    // controls within the given widget, when one is given.
-    void ApplyLanguage(bool english, const QWidget *within = nullptr);
+    EstimatorPage &Estimators() const { return *estimators_; }
+    CommandPage &Commands() const { return *commands_; }
+    SetupImport &Import() const { return *import_; }
 
     // Menu and tabs.
     QMenu *MainMenu();
@@ -47,40 +43,20 @@ public:
     void MenuItemExitClick();
     void TabControlMainChange();
 
+    // Shows a read setup on both pages, in the fixed order of its steps. The
+    // dialog way then keeps the imported names through language switches and
+    // chooses the variant by the name of channel 8.
+    void ApplySetup(const SetupModel &model, SetupImport::Way way);
+
     Dialogs &Boxes() const { return *environment_.Boxes; }
     const Environment &Platform() const { return environment_; }
 
-    const std::unique_ptr<Ui::FormMain> ui;
-
-    // State shared by the pages.
     QString ExePath;
     QString SettingsPath; // the settings file, read at start and written at close
     bool LanguageEN = false;
-    bool ChangeChannelNames = false;
     int LastTabItem = 0;
-    std::string ImportDir; // UTF-8
-    std::string ExportDir; // UTF-8
-    int CmdCounter = 0;
-    bool CalcBattLifetimeNew = false;
-    bool CalcVolumeNew = false;
-    bool CalcDisabled = false;
+    // The model of the last setup shown, with its codes corrected.
     SetupModel Setup;
-    BatteryShares Charges; // of the last battery life estimate
-    double VolTX1Netto = 0;
-    double VolTX2Netto = 0;
-
-    OneBasedArray<QLabel *, EstimatorRowCount> MeasurementLabel;
-    OneBasedArray<QComboBox *, EstimatorRowCount> SamplingIntervalComboBoxes;
-    OneBasedArray<QComboBox *, EstimatorRowCount> StorageIntervalComboBoxes;
-    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX1Switches;
-    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX2Switches;
-
-    QTimer TimerMain{this};
-    QMenu *PopupMenuMainMenu = nullptr; // made by MainMenu()
-
-    std::unique_ptr<EstimatorPage> Estimators;
-    std::unique_ptr<CommandEditor> Commands;
-    std::unique_ptr<SetupImport> Import;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,11 +69,18 @@ private:
     void FormDestroy();
     void BuildMainMenu();
     void ConnectShell();
-    void GatherMeasurementRows();
-    void ReadSettings();
-    void SetDefaultIntervals();
+    Settings ReadSettings();
+    void AddPages(const Settings &settings);
+    void ApplyLanguage(bool english);
+    void ApplyOwnTexts(bool english);
+    void ApplyToEstimators(const StationPlan &plan);
 
-    Environment environment_;
+    const std::unique_ptr<Ui::FormMain> ui;
+    const Environment environment_;
+    EstimatorPage *estimators_ = nullptr;
+    CommandPage *commands_ = nullptr;
+    SetupImport *import_ = nullptr;
+    QMenu *PopupMenuMainMenu = nullptr; // made by MainMenu()
 };
 
 // The program's one window.

@@ -1,6 +1,8 @@
 #include "app/FormMain.h"
 
 #include "app/AboutBox.h"
+#include "commandfile/CommandPage.h"
+#include "estimators/EstimatorPage.h"
 #include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
 #include "ui/TabWidget.h"
@@ -57,6 +59,9 @@ void TFormMain::ConnectShell()
         tabs->setTabFont(i, CaptionFont(tabs->font(), TabCaptionPixels, false));
 
     connect(ui->ImageMenu, &ClickLabel::clicked, this, &TFormMain::ImageMenuClick);
+    connect(ui->MenuItemImport, &QAction::triggered, import_, &SetupImport::MenuItemImportClick);
+    connect(ui->ImageImportSetup, &ClickLabel::clicked, import_, &SetupImport::MenuItemImportClick);
+    connect(import_, &SetupImport::setupRead, this, &TFormMain::ApplySetup);
     connect(ui->MenuItemEN, &QAction::triggered, this, &TFormMain::MenuItemENClick);
     connect(ui->MenuItemDE, &QAction::triggered, this, &TFormMain::MenuItemDEClick);
     connect(ui->MenuItemAbout, &QAction::triggered, this, &TFormMain::MenuItemAboutClick);
@@ -101,11 +106,11 @@ void TFormMain::TabControlMainChange()
 {
     TabBar *tabs = ui->TabControlMain->bar();
     const QFont base = tabs->font();
-    tabs->setTabFont(ui->TabControlMain->indexOf(ui->TabItemBattLife),
+    tabs->setTabFont(ui->TabControlMain->indexOf(estimators_),
                      CaptionFont(base, TabCaptionPixels, false));
-    tabs->setTabFont(ui->TabControlMain->indexOf(ui->TabItemXMLCmd),
+    tabs->setTabFont(ui->TabControlMain->indexOf(commands_),
                      CaptionFont(base, TabCaptionPixels, false));
     tabs->setTabFont(ui->TabControlMain->currentIndex(),
                      CaptionFont(base, ActiveTabCaptionPixels, true));
-    LastTabItem = ui->TabControlMain->currentWidget() == ui->TabItemXMLCmd ? 1 : 0;
+    LastTabItem = ui->TabControlMain->currentWidget() == commands_ ? 1 : 0;
 }

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/Dialogs.h"
 #include "app/FormMain.h"
+#include "ui/Dialogs.h"
 
 #include <algorithm>
 #include <iostream>

@@ -3,16 +3,20 @@
 // the interval rule, both estimates and the result labels. Also times the two
 // models alone on the start-up inputs. Prints medians.
 
-#include "app/Dialogs.h"
-#include "app/Environment.h"
 #include "app/FormMain.h"
 #include "estimators/BatteryModel.h"
 #include "estimators/EstimatorPage.h"
 #include "estimators/VolumeModel.h"
-#include "ui_FormMain.h"
+#include "tests/support/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/Environment.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -134,10 +138,10 @@ int main(int argc, char **argv)
     environment.Locale = QLocale::c();
 
     TFormMain form(environment);
-    form.TimerMain.stop();
-    form.ui->CheckBoxSAll->setChecked(true);
-    QComboBox *storage = form.ui->ComboBoxS3;
-    EstimatorPage &page = *form.Estimators;
+    Named<QTimer>(form, "TimerMain")->stop();
+    Named<QCheckBox>(form, "CheckBoxSAll")->setChecked(true);
+    QComboBox *storage = Named<QComboBox>(form, "ComboBoxS3");
+    EstimatorPage &page = form.Estimators();
 
     const int runsBefore = page.DataVolumeRuns();
     const double change = MedianMicroseconds(TimedChanges, [storage](int i) {
@@ -152,8 +156,9 @@ int main(int argc, char **argv)
                 change, runs, WarmUpChanges + TimedChanges);
     std::printf("CalcDataVolume + CalcBattLife alone %8.2f us median\n", estimates);
     std::printf("both models alone                   %8.1f ns median\n", models);
-    std::printf("page: %s / %s, battery %s days\n", qPrintable(form.ui->LabelVolTrans1->text()),
-                qPrintable(form.ui->LabelVolMonth1->text()),
-                qPrintable(form.ui->LabelBLTdays2->text()));
+    std::printf("page: %s / %s, battery %s days\n",
+                qPrintable(Named<QLabel>(form, "LabelVolTrans1")->text()),
+                qPrintable(Named<QLabel>(form, "LabelVolMonth1")->text()),
+                qPrintable(Named<QLabel>(form, "LabelBLTdays2")->text()));
     return 0;
 }

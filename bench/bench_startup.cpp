@@ -1,8 +1,8 @@
 // Start-up of the program: the application, the main window with its whole
 // start-up sequence, shown, and gone on the first turn of the event loop.
 // scripts/bench times it against bench_empty_window.
-#include "app/Dialogs.h"
 #include "app/FormMain.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,5 @@
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
 
-#include "app/FormMain.h"
 #include "commandfile/ExportFile.h"
 #include "commandfile/Messages.h"
 #include "common/AtomicFile.h"
@@ -8,7 +7,6 @@
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
-#include "ui_FormMain.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -66,51 +64,45 @@ QString FieldCaption(const Ui::CommandPage &ui, PanelField field)
 
 } // namespace
 
-bool CommandEditor::German() const
+QString CommandPage::Text(const Message &message) const
 {
-    return w.ui->MenuItemDE->isChecked();
+    return QString::fromUtf8(message.In(!english_));
 }
 
-QString CommandEditor::Text(const Message &message) const
+void CommandPage::Tell(Dialogs::Kind kind, const QString &text, QMessageBox::StandardButton button)
 {
-    return QString::fromUtf8(message.In(German()));
+    environment_.Boxes->showMessage(window(), kind, text, button);
 }
 
-void CommandEditor::Tell(Dialogs::Kind kind, const QString &text,
-                         QMessageBox::StandardButton button)
+std::string CommandPage::ListText() const
 {
-    w.Boxes().showMessage(&w, kind, text, button);
-}
-
-std::string CommandEditor::ListText() const
-{
-    return MemoText(Page().MemoCmdList)
+    return MemoText(Form().MemoCmdList)
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
         .toStdString();
 }
 
-void CommandEditor::SetListText(const std::string &text)
+void CommandPage::SetListText(const std::string &text)
 {
-    Page().MemoCmdList->setPlainText(
+    Form().MemoCmdList->setPlainText(
         QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-EntryContext CommandEditor::Context() const
+EntryContext CommandPage::Context() const
 {
-    const QLocale locale = w.Platform().Locale;
+    const QLocale locale = environment_.Locale;
     EntryContext context;
-    context.stationId = Page().EditStationID->text().toStdString();
-    context.measurementId = Page().ComboEditMeasurementID->currentText().toStdString();
-    context.decimalSeparator = w.Platform().DecimalSeparator();
+    context.stationId = Form().EditStationID->text().toStdString();
+    context.measurementId = Form().ComboEditMeasurementID->currentText().toStdString();
+    context.decimalSeparator = environment_.DecimalSeparator();
     context.upperCase = [locale](const std::string &text) {
         return locale.toUpper(QString::fromStdString(text)).toStdString();
     };
     return context;
 }
 
-PanelInput CommandEditor::InputOf(const Expander *panel) const
+PanelInput CommandPage::InputOf(const Expander *panel) const
 {
-    const auto &ui = Page();
+    const auto &ui = Form();
     if (panel == ui.ExpanderCfg)
         return ConfigurationInput{Trimmed(ui.EditCfg)};
     if (panel == ui.ExpanderFW)
@@ -158,9 +150,9 @@ PanelInput CommandEditor::InputOf(const Expander *panel) const
     return query;
 }
 
-void CommandEditor::ShowPanelMessages(const Expander *panel, const PanelInput &input)
+void CommandPage::ShowPanelMessages(const Expander *panel, const PanelInput &input)
 {
-    const auto &ui = Page();
+    const auto &ui = Form();
     if (const auto *cfg = std::get_if<ConfigurationInput>(&input)) {
         if (FileNameHasSpace(cfg->file))
             Tell(Dialogs::Kind::Warning, Text(NoSpacesInFileName));
@@ -175,50 +167,50 @@ void CommandEditor::ShowPanelMessages(const Expander *panel, const PanelInput &i
     }
 }
 
-void CommandEditor::ShowCount()
+void CommandPage::ShowCount()
 {
-    Page().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(w.CmdCounter).arg(MaxEntries));
+    Form().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(CmdCounter).arg(MaxEntries));
 }
 
-void CommandEditor::CornerButtonAddCmdClick()
+void CommandPage::CornerButtonAddCmdClick()
 {
     const Expander *panel = OpenPanel();
-    if (!panel || w.CmdCounter >= MaxEntries)
+    if (!panel || CmdCounter >= MaxEntries)
         return;
     const PanelInput input = InputOf(panel);
     if (const auto missing = MissingSelection(input)) {
-        Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(FieldCaption(Page(), *missing)));
+        Tell(Dialogs::Kind::Warning, Text(NoItemChosen).arg(FieldCaption(Form(), *missing)));
         return;
     }
     const std::string entry = BuildEntry(input, Context(), random_);
     ShowPanelMessages(panel, input);
     SetListText(InsertEntry(ListText(), KindOf(input), entry));
 
-    auto &ui = Page();
-    ++w.CmdCounter;
+    auto &ui = Form();
+    ++CmdCounter;
     ShowCount();
     ui.CornerButtonExportFTPFile->setEnabled(true);
-    ui.CornerButtonAddCmd->setEnabled(w.CmdCounter < MaxEntries);
+    ui.CornerButtonAddCmd->setEnabled(CmdCounter < MaxEntries);
     ui.EditStationID->setEnabled(false);
     ui.MemoCmdList->verticalScrollBar()->setValue(ui.MemoCmdList->verticalScrollBar()->maximum());
 }
 
-void CommandEditor::CornerButtonExportFTPFileClick()
+void CommandPage::CornerButtonExportFTPFileClick()
 {
     const std::string list = ListText();
     if (!IsExportable(list))
         return;
-    const auto &ui = Page();
+    const auto &ui = Form();
     Dialogs::FileRequest request;
     request.title = ui.CornerButtonExportFTPFile->text();
-    request.folder = QString::fromStdString(w.ExportDir);
+    request.folder = QString::fromStdString(ExportDir);
     request.proposedName =
         QString::fromStdString(ProposedFileName(ui.EditStationID->text().toStdString()));
     request.filters = QStringList{QString::fromLatin1(KcfFilter)};
-    const QString path = w.Boxes().saveFileName(&w, request);
+    const QString path = environment_.Boxes->saveFileName(window(), request);
     if (path.isEmpty())
         return;
-    w.ExportDir = ExportFolderOf(path.toStdString());
+    ExportDir = ExportFolderOf(path.toStdString());
 
     if (QFileInfo::exists(path)) {
         Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
@@ -236,14 +228,14 @@ void CommandEditor::CornerButtonExportFTPFileClick()
             WriteFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes))
         Tell(Dialogs::Kind::Error,
              Text(FileNotWritten)
-                 .arg(path, QString::fromStdString(FileFaultReason(fault, German()))));
+                 .arg(path, QString::fromStdString(FileFaultReason(fault, !english_))));
 }
 
-void CommandEditor::CornerButtonClearListClick()
+void CommandPage::CornerButtonClearListClick()
 {
-    auto &ui = Page();
+    auto &ui = Form();
     ui.MemoCmdList->clear();
-    w.CmdCounter = 0;
+    CmdCounter = 0;
     ShowCount();
     ui.CornerButtonExportFTPFile->setEnabled(false);
     ui.EditStationID->setEnabled(true);

@@ -1,8 +1,8 @@
 #include "commandfile/Normalizers.h"
 
-#include "commandfile/Utf8.h"
 #include "common/NumberFormat.h"
 #include "common/Text.h"
+#include "common/Utf8.h"
 
 #include <charconv>
 #include <cstdlib>

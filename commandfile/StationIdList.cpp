@@ -1,6 +1,6 @@
 #include "commandfile/StationIdList.h"
 
-#include "commandfile/Utf8.h"
+#include "common/Utf8.h"
 #include "common/IdLengths.h"
 #include "common/InputFile.h"
 #include "common/Text.h"

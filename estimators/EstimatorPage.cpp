@@ -1,71 +1,184 @@
 #include "estimators/EstimatorPage.h"
 
-#include "app/Dialogs.h"
-#include "app/FormMain.h"
+#include "common/IntervalTables.h"
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
+#include "texts/LanguageTable.h"
 #include "ui/ClickLabel.h"
+#include "ui/ComboItems.h"
+#include "ui/Dialogs.h"
+#include "ui/LanguageTexts.h"
 #include "ui/ToggleSwitch.h"
-#include "ui_FormMain.h"
+#include "ui_EstimatorPage.h"
 
-EstimatorPage::EstimatorPage(TFormMain &form) : w(form)
+#include <algorithm>
+
+namespace {
+
+constexpr int TimerIntervalMs = 100;
+
+} // namespace
+
+// The page's part of the program's start-up, in its order: the drop-downs are
+// filled with the interval handlers not yet attached and the estimators held
+// off, then both estimates are computed at once and requested once more.
+EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::EstimatorPage>()),
+      environment_(std::move(environment)), english_(english)
 {
-    AttachIntervalHandlers();
+    ui->setupUi(this);
+    GatherMeasurementRows();
+    TimerMain.setObjectName(QStringLiteral("TimerMain"));
+    TimerMain.setInterval(TimerIntervalMs);
     ConnectPanel();
-    connect(&w.TimerMain, &QTimer::timeout, this, &EstimatorPage::TimerMainTimer);
-    connect(w.ui->LabelMResult, &ClickLabel::clicked, this, &EstimatorPage::LabelMResultClick);
-    connect(w.ui->LabelVResult, &ClickLabel::clicked, this, &EstimatorPage::LabelVResultClick);
-    connect(w.ui->LabelMDisclaimer, &ClickLabel::clicked, this,
+    connect(&TimerMain, &QTimer::timeout, this, &EstimatorPage::TimerMainTimer);
+    connect(ui->LabelMResult, &ClickLabel::clicked, this, &EstimatorPage::LabelMResultClick);
+    connect(ui->LabelVResult, &ClickLabel::clicked, this, &EstimatorPage::LabelVResultClick);
+    connect(ui->LabelMDisclaimer, &ClickLabel::clicked, this,
             &EstimatorPage::LabelMDisclaimerClick);
-    connect(w.ui->LabelVDisclaimer, &ClickLabel::clicked, this,
+    connect(ui->LabelVDisclaimer, &ClickLabel::clicked, this,
             &EstimatorPage::LabelVDisclaimerClick);
+
+    CalcDisabled = true;
+    SetDefaultIntervals();
+    ShowConductivityRows(false);
+    ApplyLanguageTexts(this, english_, ChangeChannelNames);
+    CalcDisabled = false;
+    CalcVolumeNew = true;
+    CalcBattLifetimeNew = true;
+
+    TimerMain.start();
+    AttachIntervalHandlers();
+    ui->SpinBoxVCompression1->hide();
+    ui->SpinBoxVCompression2->hide();
+    SwitchVTX1Click(nullptr);
+    SwitchVTX2Click(nullptr);
+}
+
+EstimatorPage::~EstimatorPage() = default;
+
+void EstimatorPage::GatherMeasurementRows()
+{
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
+        const QString n = QString::number(i);
+        MeasurementLabel[i] = findChild<QLabel *>(QStringLiteral("LabelM") + n);
+        SamplingIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxM") + n);
+        StorageIntervalComboBoxes[i] = findChild<QComboBox *>(QStringLiteral("ComboBoxS") + n);
+        InTX1Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX1_M") + n);
+        InTX2Switches[i] = findChild<ToggleSwitch *>(QStringLiteral("SwitchTX2_M") + n);
+    }
+}
+
+// Every row starts on its default interval; the transmission interval list
+// is defined once, on the first transmission's drop-down.
+void EstimatorPage::SetDefaultIntervals()
+{
+    const QStringList measurementItems = MeasurementIntervalItems();
+    for (int i = 1; i <= EstimatorRowCount; ++i) {
+        const int item = IntervalIndexOf(DefaultIntervalSeconds[static_cast<std::size_t>(i - 1)]);
+        SetItems(SamplingIntervalComboBoxes[i], measurementItems, item);
+        SetItems(StorageIntervalComboBoxes[i], measurementItems, item);
+    }
+    ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
+    SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
+             VTXIntervalIndexOf(DefaultTxIntervalSeconds));
 }
 
 EstimatorPage::TransmissionColumn EstimatorPage::Column(int t) const
 {
-    const auto &ui = *w.ui;
     if (t == 1)
-        return {ui.SwitchVTX1,
-                ui.ComboBoxVTX1Interval,
-                ui.ComboBoxVFormat1,
-                ui.ComboBoxVServerType11,
-                ui.SwitchVCompression1,
-                ui.SpinBoxVCompression1,
-                ui.SwitchVStationEvents1,
-                ui.SwitchVChannelEvents1,
-                ui.SpinBoxVEventsNumber1,
-                ui.ComboBoxVServer2ndMode1,
-                ui.ComboBoxVServerType12,
-                ui.SpinBoxVServerBackupProzent1};
-    return {ui.SwitchVTX2,
-            ui.ComboBoxVTX2Interval,
-            ui.ComboBoxVFormat2,
-            ui.ComboBoxVServerType21,
-            ui.SwitchVCompression2,
-            ui.SpinBoxVCompression2,
-            ui.SwitchVStationEvents2,
-            ui.SwitchVChannelEvents2,
-            ui.SpinBoxVEventsNumber2,
-            ui.ComboBoxVServer2ndMode2,
-            ui.ComboBoxVServerType22,
-            ui.SpinBoxVServerBackupProzent2};
+        return {ui->SwitchVTX1,
+                ui->ComboBoxVTX1Interval,
+                ui->ComboBoxVFormat1,
+                ui->ComboBoxVServerType11,
+                ui->SwitchVCompression1,
+                ui->SpinBoxVCompression1,
+                ui->SwitchVStationEvents1,
+                ui->SwitchVChannelEvents1,
+                ui->SpinBoxVEventsNumber1,
+                ui->ComboBoxVServer2ndMode1,
+                ui->ComboBoxVServerType12,
+                ui->SpinBoxVServerBackupProzent1};
+    return {ui->SwitchVTX2,
+            ui->ComboBoxVTX2Interval,
+            ui->ComboBoxVFormat2,
+            ui->ComboBoxVServerType21,
+            ui->SwitchVCompression2,
+            ui->SpinBoxVCompression2,
+            ui->SwitchVStationEvents2,
+            ui->SwitchVChannelEvents2,
+            ui->SpinBoxVEventsNumber2,
+            ui->ComboBoxVServer2ndMode2,
+            ui->ComboBoxVServerType22,
+            ui->SpinBoxVServerBackupProzent2};
 }
 
 ToggleSwitch *EstimatorPage::InTXSwitch(int t, int row) const
 {
-    return t == 1 ? w.InTX1Switches[row] : w.InTX2Switches[row];
+    return t == 1 ? InTX1Switches[row] : InTX2Switches[row];
+}
+
+std::array<QWidget *, 5> EstimatorPage::RowControls(int row) const
+{
+    return {MeasurementLabel[row], SamplingIntervalComboBoxes[row], StorageIntervalComboBoxes[row],
+            InTX1Switches[row], InTX2Switches[row]};
+}
+
+void EstimatorPage::AsOneChange(const std::function<void()> &change)
+{
+    ++changeDepth_;
+    try {
+        change();
+    } catch (...) {
+        if (--changeDepth_ == 0)
+            emit planChanged();
+        throw;
+    }
+    if (--changeDepth_ == 0)
+        emit planChanged();
+}
+
+void EstimatorPage::applyLanguage(bool english)
+{
+    english_ = english;
+    const auto apply = [this] {
+        ApplyLanguageTexts(this, english_, ChangeChannelNames);
+        if (ChangeChannelNames)
+            std::fill(names_.begin(), names_.end(), std::nullopt);
+    };
+    // Renaming rows that showed imported names changes the plan.
+    const bool renames = ChangeChannelNames && std::any_of(names_.begin(), names_.end(),
+                                                           [](const auto &name) { return name; });
+    if (renames)
+        AsOneChange(apply);
+    else
+        apply();
+}
+
+void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
+{
+    names_[row] = name;
+    QLabel *label = MeasurementLabel[row];
+    if (!name) {
+        const QString control = label->objectName();
+        const LanguageText *standard = FindLanguageText(control.toLatin1().constData());
+        label->setText(QString::fromUtf8(Translated(*standard, english_)));
+        return;
+    }
+    // A name from a file is shown as it stands, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(QString::fromLatin1(ImportedRowLabel(row, *name)));
 }
 
 void EstimatorPage::CalcDataVolume()
 {
-    if (w.CalcDisabled)
+    if (CalcDisabled)
         return;
-    const auto &ui = *w.ui;
     VolumeInputs inputs;
     for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.rows[i] = {w.InTX1Switches[i]->isChecked(), w.InTX2Switches[i]->isChecked(),
-                          w.StorageIntervalComboBoxes[i]->currentIndex()};
-    inputs.conductivity = ui.ConductivityCheckBox->isChecked();
+        inputs.rows[i] = {InTX1Switches[i]->isChecked(), InTX2Switches[i]->isChecked(),
+                          StorageIntervalComboBoxes[i]->currentIndex()};
+    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
     for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
         const TransmissionColumn c = Column(t);
         TransmissionInputs &tx = inputs.transmissions[t];
@@ -83,40 +196,39 @@ void EstimatorPage::CalcDataVolume()
         tx.backupPercent = c.backupPercent->value();
     }
     const VolumeResult result = EstimateVolume(inputs);
-    w.VolTX1Netto = result.VolTX1Netto;
-    w.VolTX2Netto = result.VolTX2Netto;
+    VolTX1Netto = result.VolTX1Netto;
+    VolTX2Netto = result.VolTX2Netto;
 
-    const char sep = w.Platform().DecimalSeparator();
+    const char sep = environment_.DecimalSeparator();
     const auto show = [sep](QLabel *label, double bytes) {
         label->setText(QString::fromStdString(FormatVolume(bytes, sep)));
     };
-    show(ui.LabelVolTrans1, result.perTX1);
-    show(ui.LabelVolMonth1, result.month1);
-    if (ui.SwitchVTX2->isChecked()) {
-        show(ui.LabelVolTrans2, result.perTX2);
-        show(ui.LabelVolMonth2, result.month2);
+    show(ui->LabelVolTrans1, result.perTX1);
+    show(ui->LabelVolMonth1, result.month1);
+    if (ui->SwitchVTX2->isChecked()) {
+        show(ui->LabelVolTrans2, result.perTX2);
+        show(ui->LabelVolMonth2, result.month2);
     } else {
         const QString off = QStringLiteral("---");
-        ui.LabelVolTrans2->setText(off);
-        ui.LabelVolMonth2->setText(off);
+        ui->LabelVolTrans2->setText(off);
+        ui->LabelVolMonth2->setText(off);
     }
-    show(ui.LabelVolTransTotal, result.perTX1 + result.perTX2);
-    show(ui.LabelVolMonthTotal, result.month1 + result.month2);
+    show(ui->LabelVolTransTotal, result.perTX1 + result.perTX2);
+    show(ui->LabelVolMonthTotal, result.month1 + result.month2);
     ++dataVolumeRuns_;
     CalcBattLife();
 }
 
 void EstimatorPage::CalcBattLife()
 {
-    if (w.CalcDisabled)
+    if (CalcDisabled)
         return;
-    const auto &ui = *w.ui;
     BatteryInputs inputs;
     for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.samplingIndex[i] = w.SamplingIntervalComboBoxes[i]->currentIndex();
-    inputs.conductivity = ui.ConductivityCheckBox->isChecked();
-    inputs.radioNetwork = ui.ComboBoxModemType->currentIndex();
-    inputs.observer = ui.ComboBoxObserverInt->currentIndex();
+        inputs.samplingIndex[i] = SamplingIntervalComboBoxes[i]->currentIndex();
+    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
+    inputs.radioNetwork = ui->ComboBoxModemType->currentIndex();
+    inputs.observer = ui->ComboBoxObserverInt->currentIndex();
     for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
         const TransmissionColumn c = Column(t);
         inputs.transmissions[t] = {c.on->isChecked(),
@@ -126,18 +238,18 @@ void EstimatorPage::CalcBattLife()
                                    c.secondaryServer->currentIndex(),
                                    c.backupPercent->value()};
     }
-    w.Charges = EstimateBatteryShares(inputs);
-    ShowBatteryLife(CapacityAt20C, ui.LabelBLTdays1, ui.LabelBLTyears1, ui.Rectangle20A,
-                    ui.Rectangle20B);
-    ShowBatteryLife(CapacityAtMinus20C, ui.LabelBLTdays2, ui.LabelBLTyears2, ui.Rectangle_20A,
-                    ui.Rectangle_20B);
+    Charges = EstimateBatteryShares(inputs);
+    ShowBatteryLife(CapacityAt20C, ui->LabelBLTdays1, ui->LabelBLTyears1, ui->Rectangle20A,
+                    ui->Rectangle20B);
+    ShowBatteryLife(CapacityAtMinus20C, ui->LabelBLTdays2, ui->LabelBLTyears2, ui->Rectangle_20A,
+                    ui->Rectangle_20B);
 }
 
 void EstimatorPage::ShowBatteryLife(double capacity, QLabel *days, QLabel *years,
                                     const QFrame *background, QFrame *bar)
 {
     const BatteryLifeRow row =
-        BatteryLife(capacity, w.Charges.mAhTotal, w.Platform().DecimalSeparator());
+        BatteryLife(capacity, Charges.mAhTotal, environment_.DecimalSeparator());
     days->setText(QString::fromStdString(row.days));
     years->setText(QString::fromStdString(row.years));
     // The bar starts where its background starts; only the width follows the result.
@@ -146,38 +258,39 @@ void EstimatorPage::ShowBatteryLife(double capacity, QLabel *days, QLabel *years
 
 void EstimatorPage::TimerMainTimer()
 {
-    if (w.CalcVolumeNew) {
-        w.CalcVolumeNew = false;
+    if (CalcVolumeNew) {
+        CalcVolumeNew = false;
         CalcDataVolume();
     }
-    if (w.CalcBattLifetimeNew) {
-        w.CalcBattLifetimeNew = false;
+    if (CalcBattLifetimeNew) {
+        CalcBattLifetimeNew = false;
         CalcBattLife();
     }
 }
 
 void EstimatorPage::ShowText(const std::string &text, bool information)
 {
-    w.Boxes().showMessage(&w, information ? Dialogs::Kind::Information : Dialogs::Kind::Plain,
-                          QString::fromStdString(text));
+    environment_.Boxes->showMessage(window(),
+                                    information ? Dialogs::Kind::Information : Dialogs::Kind::Plain,
+                                    QString::fromStdString(text));
 }
 
 void EstimatorPage::LabelMResultClick()
 {
-    ShowText(BatteryBreakdown(w.Charges, w.Platform().DecimalSeparator()), false);
+    ShowText(BatteryBreakdown(Charges, environment_.DecimalSeparator()), false);
 }
 
 void EstimatorPage::LabelVResultClick()
 {
-    ShowText(VolumeBreakdown(w.VolTX1Netto, w.VolTX2Netto), false);
+    ShowText(VolumeBreakdown(VolTX1Netto, VolTX2Netto), false);
 }
 
 void EstimatorPage::LabelMDisclaimerClick()
 {
-    ShowText(BatteryDisclaimer(w.ui->MenuItemDE->isChecked()), true);
+    ShowText(BatteryDisclaimer(!english_), true);
 }
 
 void EstimatorPage::LabelVDisclaimerClick()
 {
-    ShowText(VolumeDisclaimer(w.ui->MenuItemDE->isChecked()), true);
+    ShowText(VolumeDisclaimer(!english_), true);
 }

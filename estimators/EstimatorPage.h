@@ -1,25 +1,75 @@
 #pragma once
 
-#include <QObject>
+#include "common/OneBasedArray.h"
+#include "estimators/BatteryModel.h"
+#include "estimators/StationPlan.h"
+#include "ui/Environment.h"
 
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
+namespace Ui {
+class EstimatorPage;
+}
 class QComboBox;
 class QFrame;
 class QLabel;
 class QSpinBox;
-class TFormMain;
 class ToggleSwitch;
 
-// Handlers of the estimator page: the interval controls, the transmission
-// panel, both estimates and their result details. Reads and writes controls
-// through the window; the arithmetic lives in the plain models.
-class EstimatorPage : public QObject
+// The estimator page: the inputs of a station plan, the battery life and the
+// data volume they give. It owns its controls and the state of its estimates;
+// the arithmetic lives in the plain models.
+class EstimatorPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit EstimatorPage(TFormMain &form);
+    // The page as the program starts, with the texts of the given language:
+    // the default plan with both estimates computed, and the timer started
+    // that computes them once more.
+    EstimatorPage(Environment environment, bool english, QWidget *parent = nullptr);
+    ~EstimatorPage() override;
+
+    // What the page shows. A row has a name only while it shows one from an
+    // import or a plan; the IDs are those the page was given.
+    StationPlan plan() const;
+    // Sets every control, with the interval handlers detached and the
+    // estimators held off, then brings the enabled states up to date and
+    // computes once.
+    void setPlan(const StationPlan &plan);
+
+    // The page's texts; the rows get their standard names while
+    // ChangeChannelNames is set.
+    void applyLanguage(bool english);
+
+    // Runs change as one change of the plan: planChanged is emitted once,
+    // when the outermost of nested changes ends, also when one fails.
+    void AsOneChange(const std::function<void()> &change);
+
+    // Steps of applying an imported setup, which the window runs in their
+    // order; the values come from the plan the setup gives the page.
+    enum class Pass
+    {
+        Sampling,
+        Storage,
+    };
+    void ClearTxChannelSwitches();
+    void KeepImportedIds(const StationPlan &plan);
+    // Sampling pass: the row's name and sampling interval; storage pass: its
+    // storage interval and transmissions.
+    void ApplyChannelRow(int row, Pass pass, const StationPlan &plan);
+    // Both passes set the switch, interval and servers; the storage pass also
+    // the data format and compression.
+    void ApplyTransmissionControls(Pass pass, const StationPlan &plan);
+    // Ticks the conductivity variant or not; only a change runs its handler.
+    void CheckConductivity(bool on);
 
     // Interval drop-downs of the measurement rows.
     void ComboBoxM1Change(QObject *sender);
@@ -27,6 +77,19 @@ public:
     int FindIntervalRow(const QObject *control) const;
     void AttachIntervalHandlers();
     void DetachIntervalHandlers();
+
+    // Re-attaches the interval handlers when it ends, also by an exception.
+    class DetachedIntervalHandlers
+    {
+    public:
+        explicit DetachedIntervalHandlers(EstimatorPage &page);
+        ~DetachedIntervalHandlers();
+        DetachedIntervalHandlers(const DetachedIntervalHandlers &) = delete;
+        DetachedIntervalHandlers &operator=(const DetachedIntervalHandlers &) = delete;
+
+    private:
+        EstimatorPage &page_;
+    };
 
     // Estimates.
     void CalcDataVolume();
@@ -53,6 +116,28 @@ public:
     // change computes once.
     int DataVolumeRuns() const { return dataVolumeRuns_; }
 
+    // The measurement rows M1 to M8, gathered by name.
+    OneBasedArray<QLabel *, EstimatorRowCount> MeasurementLabel;
+    OneBasedArray<QComboBox *, EstimatorRowCount> SamplingIntervalComboBoxes;
+    OneBasedArray<QComboBox *, EstimatorRowCount> StorageIntervalComboBoxes;
+    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX1Switches;
+    OneBasedArray<ToggleSwitch *, EstimatorRowCount> InTX2Switches;
+
+    // While set, both estimates return at once.
+    bool CalcDisabled = false;
+    // Deferred estimates the timer runs.
+    bool CalcVolumeNew = false;
+    bool CalcBattLifetimeNew = false;
+    BatteryShares Charges; // of the last battery life estimate
+    double VolTX1Netto = 0;
+    double VolTX2Netto = 0;
+    // Whether a language switch gives the rows their standard names.
+    bool ChangeChannelNames = true;
+
+signals:
+    // The plan changed: once per user action, per setPlan and per applied setup.
+    void planChanged();
+
 private:
     // The controls of one transmission column.
     struct TransmissionColumn
@@ -72,6 +157,8 @@ private:
     };
     TransmissionColumn Column(int t) const;
     ToggleSwitch *InTXSwitch(int t, int row) const;
+    // The five controls of a measurement row.
+    std::array<QWidget *, 5> RowControls(int row) const;
 
     enum class IntervalColumn
     {
@@ -81,11 +168,19 @@ private:
     void ApplyIntervalChange(QObject *sender, IntervalColumn touched);
     void KeepIntervalRule(int row, IntervalColumn touched);
 
+    void GatherMeasurementRows();
+    void SetDefaultIntervals();
     void ConnectPanel();
+    template <typename Control, typename Signal>
+    void OnUserChange(Control *control, Signal signal, const std::function<void()> &handler);
     void SwitchVTXClick(int t);
+    void EnableColumn(int t);
     void FormatChange(int t, QObject *sender);
     void SecondaryModeChange(int t, QObject *sender);
     void ConnectConductivityHandler(bool attached);
+    void ShowConductivityRows(bool shown);
+    void ShowConductivity(bool on);
+    void ShowRowName(int row, const std::optional<std::string> &name);
     void ShowBatteryLife(double capacity, QLabel *days, QLabel *years, const QFrame *background,
                          QFrame *bar);
     void ShowText(const std::string &text, bool information);
@@ -94,6 +189,14 @@ private:
     void storageChanged();
     void conductivityToggled();
 
-    TFormMain &w;
+    const std::unique_ptr<Ui::EstimatorPage> ui;
+    const Environment environment_;
+    bool english_;
+    QTimer TimerMain{this};
+    // The names the rows show from an import or a plan; empty: the standard name.
+    OneBasedArray<std::optional<std::string>, EstimatorRowCount> names_;
+    OneBasedArray<std::string, EstimatorRowCount> ids_;
+    std::string stationId_;
+    int changeDepth_ = 0;
     int dataVolumeRuns_ = 0;
 };

@@ -1,32 +1,21 @@
 #include "estimators/EstimatorPage.h"
 
-#include "app/FormMain.h"
-#include "ui_FormMain.h"
+#include "ui_EstimatorPage.h"
 
-namespace {
-
-// Re-attaches the interval handlers when a handler leaves, also by an exception.
-class DetachedIntervalHandlers
+EstimatorPage::DetachedIntervalHandlers::DetachedIntervalHandlers(EstimatorPage &page) : page_(page)
 {
-public:
-    explicit DetachedIntervalHandlers(EstimatorPage &page) : page_(page)
-    {
-        page_.DetachIntervalHandlers();
-    }
-    ~DetachedIntervalHandlers() { page_.AttachIntervalHandlers(); }
-    DetachedIntervalHandlers(const DetachedIntervalHandlers &) = delete;
-    DetachedIntervalHandlers &operator=(const DetachedIntervalHandlers &) = delete;
+    page_.DetachIntervalHandlers();
+}
 
-private:
-    EstimatorPage &page_;
-};
-
-} // namespace
+EstimatorPage::DetachedIntervalHandlers::~DetachedIntervalHandlers()
+{
+    page_.AttachIntervalHandlers();
+}
 
 int EstimatorPage::FindIntervalRow(const QObject *control) const
 {
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        if (w.SamplingIntervalComboBoxes[i] == control || w.StorageIntervalComboBoxes[i] == control)
+        if (SamplingIntervalComboBoxes[i] == control || StorageIntervalComboBoxes[i] == control)
             return i;
     }
     return 0;
@@ -35,9 +24,9 @@ int EstimatorPage::FindIntervalRow(const QObject *control) const
 void EstimatorPage::AttachIntervalHandlers()
 {
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        connect(w.SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
+        connect(SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                 &EstimatorPage::samplingChanged, Qt::UniqueConnection);
-        connect(w.StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
+        connect(StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                 &EstimatorPage::storageChanged, Qt::UniqueConnection);
     }
 }
@@ -45,21 +34,23 @@ void EstimatorPage::AttachIntervalHandlers()
 void EstimatorPage::DetachIntervalHandlers()
 {
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        disconnect(w.SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
+        disconnect(SamplingIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                    &EstimatorPage::samplingChanged);
-        disconnect(w.StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
+        disconnect(StorageIntervalComboBoxes[i], &QComboBox::currentIndexChanged, this,
                    &EstimatorPage::storageChanged);
     }
 }
 
 void EstimatorPage::samplingChanged()
 {
-    ComboBoxM1Change(sender());
+    QObject *control = sender();
+    AsOneChange([this, control] { ComboBoxM1Change(control); });
 }
 
 void EstimatorPage::storageChanged()
 {
-    ComboBoxS1Change(sender());
+    QObject *control = sender();
+    AsOneChange([this, control] { ComboBoxS1Change(control); });
 }
 
 void EstimatorPage::ComboBoxM1Change(QObject *sender)
@@ -76,8 +67,8 @@ void EstimatorPage::ComboBoxS1Change(QObject *sender)
 // gives way, so storage stays at or above sampling.
 void EstimatorPage::KeepIntervalRule(int row, IntervalColumn touched)
 {
-    QComboBox *sampling = w.SamplingIntervalComboBoxes[row];
-    QComboBox *storage = w.StorageIntervalComboBoxes[row];
+    QComboBox *sampling = SamplingIntervalComboBoxes[row];
+    QComboBox *storage = StorageIntervalComboBoxes[row];
     if (sampling->currentIndex() <= storage->currentIndex())
         return;
     if (touched == IntervalColumn::Sampling)
@@ -90,8 +81,8 @@ void EstimatorPage::ApplyIntervalChange(QObject *sender, IntervalColumn touched)
 {
     const DetachedIntervalHandlers detached(*this);
     const bool sampling = touched == IntervalColumn::Sampling;
-    const auto &column = sampling ? w.SamplingIntervalComboBoxes : w.StorageIntervalComboBoxes;
-    const QCheckBox *changeAll = sampling ? w.ui->CheckBoxMAll : w.ui->CheckBoxSAll;
+    const auto &column = sampling ? SamplingIntervalComboBoxes : StorageIntervalComboBoxes;
+    const QCheckBox *changeAll = sampling ? ui->CheckBoxMAll : ui->CheckBoxSAll;
 
     const int row = FindIntervalRow(sender);
     KeepIntervalRule(row, touched);

@@ -1,7 +1,7 @@
 #include "estimators/StationPlan.h"
 
 #include "common/IntervalTables.h"
-#include "common/TableLookup.h"
+#include "estimators/PlanItems.h"
 #include "setup/SetupApply.h"
 #include "setup/SetupModel.h"
 
@@ -15,43 +15,6 @@ constexpr int DefaultBackupPercent = 30;
 
 constexpr int ConductivityNameRow = 8;
 const char *const ConductivityRowName = "TDS";
-
-template <typename Choice> int ItemOf(const std::optional<Choice> &choice)
-{
-    return choice ? static_cast<int>(*choice) : NoItem;
-}
-
-// The choice a drop-down of count items shows after selecting item.
-template <typename Choice> std::optional<Choice> ChoiceAt(int item, int count)
-{
-    if (!InRange(item, count))
-        return std::nullopt;
-    return static_cast<Choice>(item);
-}
-
-int SamplingItem(const std::optional<std::int32_t> &seconds)
-{
-    return seconds ? IndexOf(IntervalSeconds, *seconds) : NoItem;
-}
-
-int TransmissionItem(const std::optional<std::int32_t> &seconds)
-{
-    return seconds ? IndexOf(TXIntervalSeconds, *seconds) : NoItem;
-}
-
-std::optional<std::int32_t> IntervalAt(int item)
-{
-    if (!InTable(IntervalSeconds, item))
-        return std::nullopt;
-    return IntervalSeconds[static_cast<std::size_t>(item)];
-}
-
-std::optional<std::int32_t> TransmissionIntervalAt(int item)
-{
-    if (!InTable(TXIntervalSeconds, item))
-        return std::nullopt;
-    return static_cast<std::int32_t>(TXIntervalSeconds[static_cast<std::size_t>(item)]);
-}
 
 // A stored channel is sent by a transmission with an interval other than 0
 // whose channel list names it.

@@ -1,33 +1,39 @@
 #include "estimators/EstimatorPage.h"
 
-#include "app/FormMain.h"
 #include "estimators/BatteryModel.h"
-#include "texts/LanguageTable.h"
 #include "ui/ToggleSwitch.h"
-#include "ui_FormMain.h"
+#include "ui_EstimatorPage.h"
+
+// A user's change of a control runs its handler as one change of the plan.
+template <typename Control, typename Signal>
+void EstimatorPage::OnUserChange(Control *control, Signal signal,
+                                 const std::function<void()> &handler)
+{
+    connect(control, signal, this, [this, handler] { AsOneChange(handler); });
+}
 
 // Which estimate each control of the panel starts.
 void EstimatorPage::ConnectPanel()
 {
-    const auto &ui = *w.ui;
+    const auto volume = [this] { CalcDataVolume(); };
     for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
         const TransmissionColumn c = Column(t);
-        connect(c.on, &ToggleSwitch::clicked, this, [this, t] { SwitchVTXClick(t); });
-        connect(c.format, &QComboBox::currentIndexChanged, this,
-                [this, t, c] { FormatChange(t, c.format); });
-        connect(c.secondaryMode, &QComboBox::currentIndexChanged, this,
-                [this, t, c] { SecondaryModeChange(t, c.secondaryMode); });
+        OnUserChange(c.on, &ToggleSwitch::clicked, [this, t] { SwitchVTXClick(t); });
+        OnUserChange(c.format, &QComboBox::currentIndexChanged,
+                     [this, t, c] { FormatChange(t, c.format); });
+        OnUserChange(c.secondaryMode, &QComboBox::currentIndexChanged,
+                     [this, t, c] { SecondaryModeChange(t, c.secondaryMode); });
         for (ToggleSwitch *toggle : {c.compression, c.stationEvents, c.channelEvents})
-            connect(toggle, &ToggleSwitch::clicked, this, &EstimatorPage::CalcDataVolume);
+            OnUserChange(toggle, &ToggleSwitch::clicked, volume);
         for (QComboBox *combo : {c.interval, c.primaryServer, c.secondaryServer})
-            connect(combo, &QComboBox::currentIndexChanged, this, &EstimatorPage::CalcDataVolume);
+            OnUserChange(combo, &QComboBox::currentIndexChanged, volume);
         for (QSpinBox *spin : {c.eventsNumber, c.backupPercent})
-            connect(spin, &QSpinBox::valueChanged, this, &EstimatorPage::CalcDataVolume);
+            OnUserChange(spin, &QSpinBox::valueChanged, volume);
         for (int i = 1; i <= EstimatorRowCount; ++i)
-            connect(InTXSwitch(t, i), &ToggleSwitch::clicked, this, &EstimatorPage::CalcDataVolume);
+            OnUserChange(InTXSwitch(t, i), &ToggleSwitch::clicked, volume);
     }
-    for (QComboBox *combo : {ui.ComboBoxModemType, ui.ComboBoxObserverInt})
-        connect(combo, &QComboBox::currentIndexChanged, this, &EstimatorPage::CalcBattLife);
+    for (QComboBox *combo : {ui->ComboBoxModemType, ui->ComboBoxObserverInt})
+        OnUserChange(combo, &QComboBox::currentIndexChanged, [this] { CalcBattLife(); });
     ConnectConductivityHandler(true);
 }
 
@@ -61,8 +67,14 @@ void EstimatorPage::ComboBoxVServer2ndMode2Change(QObject *sender)
     SecondaryModeChange(2, sender);
 }
 
-// The whole column follows its switch; the switch itself stays as it is.
 void EstimatorPage::SwitchVTXClick(int t)
+{
+    EnableColumn(t);
+    CalcDataVolume();
+}
+
+// The whole column follows its switch; the switch itself stays as it is.
+void EstimatorPage::EnableColumn(int t)
 {
     const TransmissionColumn c = Column(t);
     const bool on = c.on->isChecked();
@@ -75,7 +87,6 @@ void EstimatorPage::SwitchVTXClick(int t)
     c.compression->setEnabled(on);
     c.secondaryMode->setEnabled(on);
     SecondaryModeChange(t, nullptr);
-    CalcDataVolume();
 }
 
 // Events count only in the Vesk-ML format.
@@ -104,40 +115,53 @@ void EstimatorPage::SecondaryModeChange(int t, QObject *sender)
 void EstimatorPage::ConnectConductivityHandler(bool attached)
 {
     if (attached)
-        connect(w.ui->ConductivityCheckBox, &QCheckBox::toggled, this,
+        connect(ui->ConductivityCheckBox, &QCheckBox::toggled, this,
                 &EstimatorPage::conductivityToggled, Qt::UniqueConnection);
     else
-        disconnect(w.ui->ConductivityCheckBox, &QCheckBox::toggled, this,
+        disconnect(ui->ConductivityCheckBox, &QCheckBox::toggled, this,
                    &EstimatorPage::conductivityToggled);
 }
 
 void EstimatorPage::conductivityToggled()
 {
-    ConductivityCheckBoxChange(sender());
+    QObject *box = sender();
+    AsOneChange([this, box] { ConductivityCheckBoxChange(box); });
+}
+
+void EstimatorPage::CheckConductivity(bool on)
+{
+    ui->ConductivityCheckBox->setChecked(on);
+}
+
+void EstimatorPage::ShowConductivityRows(bool shown)
+{
+    for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i) {
+        for (QWidget *control : RowControls(i))
+            control->setVisible(shown);
+    }
+}
+
+// The box, set without its handler, and rows M6 to M8 following it.
+void EstimatorPage::ShowConductivity(bool on)
+{
+    ConnectConductivityHandler(false);
+    ui->ConductivityCheckBox->setChecked(on);
+    ConnectConductivityHandler(true);
+    ShowConductivityRows(on);
+    for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i) {
+        SamplingIntervalComboBoxes[i]->setEnabled(on);
+        StorageIntervalComboBoxes[i]->setEnabled(on);
+    }
 }
 
 void EstimatorPage::ConductivityCheckBoxChange(QObject *sender)
 {
-    QCheckBox *box = w.ui->ConductivityCheckBox;
     const auto *source = qobject_cast<const QAbstractButton *>(sender);
-    const bool v = source ? source->isChecked() : box->isChecked();
-    ConnectConductivityHandler(false);
-    box->setChecked(v);
-    ConnectConductivityHandler(true);
-
-    for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i) {
-        w.MeasurementLabel[i]->setVisible(v);
-        w.SamplingIntervalComboBoxes[i]->setVisible(v);
-        w.StorageIntervalComboBoxes[i]->setVisible(v);
-        w.SamplingIntervalComboBoxes[i]->setEnabled(v);
-        w.StorageIntervalComboBoxes[i]->setEnabled(v);
-        w.InTX1Switches[i]->setVisible(v);
-        w.InTX2Switches[i]->setVisible(v);
-        if (v) {
-            const QString name = w.MeasurementLabel[i]->objectName();
-            const LanguageText *row = FindLanguageText(name.toLatin1().constData());
-            w.MeasurementLabel[i]->setText(QString::fromUtf8(Translated(*row, w.LanguageEN)));
-        }
+    const bool v = source ? source->isChecked() : ui->ConductivityCheckBox->isChecked();
+    ShowConductivity(v);
+    if (v) {
+        for (int i = FirstConductivityRow; i <= EstimatorRowCount; ++i)
+            ShowRowName(i, std::nullopt);
     }
     CalcDataVolume();
 }

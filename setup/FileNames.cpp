@@ -1,6 +1,6 @@
 #include "setup/FileNames.h"
 
-#include "commandfile/Utf8.h"
+#include "common/Utf8.h"
 
 #include <QFile>
 

@@ -1,46 +1,58 @@
 #pragma once
 
+#include "setup/SetupModel.h"
 #include "setup/SetupReader.h"
+#include "ui/Environment.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
-class TFormMain;
+class QWidget;
 struct Message;
 
-// Applying an imported setup to both pages, and the ways a file is imported.
+// The ways a setup file is imported: chosen in the import dialog, or dropped
+// onto the window and read into a setup model, which is handed on by
+// setupRead. Only a file read completely is handed on.
 class SetupImport : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SetupImport(TFormMain &form);
-
-    enum class Pass
+    enum class Way
     {
-        Sampling,
-        Storage,
+        Dialog,
+        Drop,
     };
 
-    bool ApplySetup();
-    void ClearTxChannelSwitches();
-    void ApplyChannelRow(int row, Pass pass);
+    // Messages in the given language; boxes and dialogs are shown over window.
+    SetupImport(Environment environment, bool english, QWidget *window);
+
+    // The language of the messages.
+    void applyLanguage(bool english);
 
     void MenuItemImportClick();
     // Files dropped onto the window; the first one counts.
     void WMDropFiles(const QStringList &files);
     void ImportSetupFile(const QString &fileName);
 
-    // Reads the temporary copy into the setup model and reports a failure.
-    SetupReadResult ReadSetupFile();
     QString TemporaryCopyPath() const;
+
+    // The folder of the last file chosen in the dialog, as its bytes; the
+    // dialog starts there.
+    std::string ImportDir;
+
+signals:
+    void setupRead(const SetupModel &model, SetupImport::Way way);
 
 private:
     bool MakeTemporaryCopy(const QString &source);
-    void ApplyControls();
-    void ApplyTransmissionControls(Pass pass);
+    // Reads the temporary copy into model and reports a failure.
+    SetupReadResult ReadSetupFile(SetupModel &model);
+    // Reads the temporary copy and hands a complete read on.
+    SetupReadResult Read(Way way);
     void Tell(const QString &text, bool error);
     QString Text(const Message &message) const;
     QString Reason(const FileFault &fault) const;
@@ -48,5 +60,7 @@ private:
     // instead of escaping the handler.
     void Guarded(const std::function<void()> &step);
 
-    TFormMain &w;
+    const Environment environment_;
+    QWidget *const window_;
+    bool english_;
 };

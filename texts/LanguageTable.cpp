@@ -117,3 +117,10 @@ const LanguageText *FindLanguageText(const char *control)
     }
     return nullptr;
 }
+
+ItemList ItemsOfRow(const LanguageText &row)
+{
+    if (std::strcmp(row.Control, "ComboBoxObserverInt") == 0)
+        return {ObserverIntervalItems.data(), ObserverIntervalItems.size()};
+    return {GradientDirectionItems.data(), GradientDirectionItems.size()};
+}

@@ -43,6 +43,17 @@ inline constexpr std::size_t GradDirItemCount = 3;
 extern const std::array<ItemText, ObserverIntervalCount> ObserverIntervalItems;
 extern const std::array<ItemText, GradDirItemCount> GradientDirectionItems;
 
+// The items a row of kind Items puts into its drop-down, in their order.
+struct ItemList
+{
+    const ItemText *First;
+    std::size_t Count;
+
+    const ItemText *begin() const { return First; }
+    const ItemText *end() const { return First + Count; }
+};
+ItemList ItemsOfRow(const LanguageText &row);
+
 // Ours: closing could not keep the settings; "%1" is one of the file failures below.
 inline constexpr Message SettingsNotSaved = {
     "The settings could not be saved.\r\n%1",

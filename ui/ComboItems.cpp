@@ -1,5 +1,7 @@
 #include "ui/ComboItems.h"
 
+#include "common/IntervalTables.h"
+
 #include <QComboBox>
 
 QStringList ItemsOf(const QComboBox *combo)
@@ -16,4 +18,16 @@ void SetItems(QComboBox *combo, const QStringList &items, int selected)
     combo->clear();
     combo->addItems(items);
     combo->setCurrentIndex(selected);
+}
+
+QStringList MeasurementIntervalItems()
+{
+    QStringList items;
+    items.reserve(MeasurementIntervalCount);
+    for (const std::int32_t seconds : IntervalSeconds)
+        items << QStringLiteral("%1:%2:%3")
+                     .arg(seconds / SecondsPerHour, 2, 10, QLatin1Char('0'))
+                     .arg(seconds % SecondsPerHour / SecondsPerMinute, 2, 10, QLatin1Char('0'))
+                     .arg(seconds % SecondsPerMinute, 2, 10, QLatin1Char('0'));
+    return items;
 }

@@ -88,6 +88,13 @@ QStyle *WithListDropDowns(QStyle *base)
 
 void ShowLogo(QLabel *label)
 {
+    // The pictures are compiled into this static library; naming them here
+    // keeps the linker from leaving them out.
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    Q_UNUSED(registered);
     label->setPixmap(Picture("logo-171.png"));
 }
 

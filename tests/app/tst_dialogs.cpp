@@ -1,5 +1,5 @@
 #include "app/Application.h"
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QDirIterator>
 #include <QFileDialog>

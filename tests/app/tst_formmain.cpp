@@ -1,13 +1,19 @@
 #include "app/FormMain.h"
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
 #include "estimators/EstimatorPage.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
+#include "ui/TabWidget.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
-#include "ui_FormMain.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
+#include <QSpinBox>
+#include <QTimer>
 #include <QtTest>
 
 // The main window right after start-up.
@@ -35,7 +41,7 @@ void TestFormMainStartup::controlsCarryTheirNames()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    form.Commands->Page();
+    form.Commands().Form();
     const char *const names[] = {
         "CheckBoxGetCfg",
         "CheckBoxGetDiag",
@@ -230,12 +236,12 @@ void TestFormMainStartup::commandPageIsMadeWhenFirstShown()
     TFormMain form(platform.environment());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(!form.Commands->HasPage());
+    QVERIFY(!form.Commands().HasForm());
     QVERIFY(!form.findChild<Expander *>("ExpanderCfg"));
 
-    form.ui->TabControlMain->setCurrentWidget(form.ui->TabItemXMLCmd);
-    QVERIFY(form.Commands->HasPage());
-    const auto &page = form.Commands->Page();
+    Named<TabWidget>(form, "TabControlMain")->setCurrentWidget((&form.Commands()));
+    QVERIFY(form.Commands().HasForm());
+    const auto &page = form.Commands().Form();
     // Made as start-up would have left it, and on screen.
     QVERIFY(page.ExpanderCfg->isVisible());
     QVERIFY(!page.ExpanderCfg->isExpanded());
@@ -264,14 +270,19 @@ void TestFormMainStartup::measurementRowsAreGatheredByName()
     const TFormMain form(platform.environment());
     for (int i = 1; i <= EstimatorRowCount; ++i) {
         const QString n = QString::number(i);
-        QCOMPARE(form.MeasurementLabel[i], form.findChild<QLabel *>("LabelM" + n));
-        QCOMPARE(form.SamplingIntervalComboBoxes[i], form.findChild<QComboBox *>("ComboBoxM" + n));
-        QCOMPARE(form.StorageIntervalComboBoxes[i], form.findChild<QComboBox *>("ComboBoxS" + n));
-        QCOMPARE(form.InTX1Switches[i], form.findChild<ToggleSwitch *>("SwitchTX1_M" + n));
-        QCOMPARE(form.InTX2Switches[i], form.findChild<ToggleSwitch *>("SwitchTX2_M" + n));
-        QVERIFY(form.MeasurementLabel[i] && form.SamplingIntervalComboBoxes[i] &&
-                form.StorageIntervalComboBoxes[i] && form.InTX1Switches[i] &&
-                form.InTX2Switches[i]);
+        QCOMPARE(form.Estimators().MeasurementLabel[i], form.findChild<QLabel *>("LabelM" + n));
+        QCOMPARE(form.Estimators().SamplingIntervalComboBoxes[i],
+                 form.findChild<QComboBox *>("ComboBoxM" + n));
+        QCOMPARE(form.Estimators().StorageIntervalComboBoxes[i],
+                 form.findChild<QComboBox *>("ComboBoxS" + n));
+        QCOMPARE(form.Estimators().InTX1Switches[i],
+                 form.findChild<ToggleSwitch *>("SwitchTX1_M" + n));
+        QCOMPARE(form.Estimators().InTX2Switches[i],
+                 form.findChild<ToggleSwitch *>("SwitchTX2_M" + n));
+        QVERIFY(form.Estimators().MeasurementLabel[i] &&
+                form.Estimators().SamplingIntervalComboBoxes[i] &&
+                form.Estimators().StorageIntervalComboBoxes[i] &&
+                form.Estimators().InTX1Switches[i] && form.Estimators().InTX2Switches[i]);
     }
 }
 
@@ -285,11 +296,11 @@ void TestFormMainStartup::windowShape()
     // No display name, which Qt would append to every window title.
     QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form.ui->RectangleHeader->geometry(), QRect(0, 0, 1088, 46));
-    QCOMPARE(form.ui->TabControlMain->geometry(), QRect(0, 46, 1088, 704));
+    QCOMPARE(Named<QWidget>(form, "RectangleHeader")->geometry(), QRect(0, 0, 1088, 46));
+    QCOMPARE(Named<TabWidget>(form, "TabControlMain")->geometry(), QRect(0, 46, 1088, 704));
     QCOMPARE(form.ExePath, platform.folder.path() + '/');
-    QCOMPARE(form.ui->ImageMenu->pixmap().size(), QSize(31, 32));
-    QCOMPARE(form.ui->ImageImportSetup->pixmap().size(), QSize(24, 28));
+    QCOMPARE(Named<QLabel>(form, "ImageMenu")->pixmap().size(), QSize(31, 32));
+    QCOMPARE(Named<QLabel>(form, "ImageImportSetup")->pixmap().size(), QSize(24, 28));
     QVERIFY(!form.windowIcon().isNull());
 }
 
@@ -299,21 +310,21 @@ void TestFormMainStartup::startupIntervals()
     const TFormMain form(platform.environment());
     const int expected[] = {18, 18, 25, 25, 25, 18, 18, 18};
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        QCOMPARE(form.SamplingIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
-        QCOMPARE(form.StorageIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
+        QCOMPARE(form.Estimators().SamplingIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
+        QCOMPARE(form.Estimators().StorageIntervalComboBoxes[i]->currentIndex(), expected[i - 1]);
     }
-    QCOMPARE(form.SamplingIntervalComboBoxes[1]->currentText(), QString("01:00:00"));
-    QCOMPARE(form.SamplingIntervalComboBoxes[3]->currentText(), QString("24:00:00"));
-    QVERIFY(form.ui->CheckBoxMAll->isChecked());
-    QVERIFY(form.ui->CheckBoxSAll->isChecked());
-    QCOMPARE(form.ui->ComboBoxVTX1Interval->currentText(), QString("24:00:00"));
-    QCOMPARE(form.ui->ComboBoxVTX2Interval->currentText(), QString("24:00:00"));
-    QCOMPARE(form.Commands->Page().ComboBoxTIInterval->currentText(), QString("24:00:00"));
-    QCOMPARE(form.Commands->Page().ComboBoxMInt2->currentText(), QString("01:00:00"));
-    QCOMPARE(form.Commands->Page().ComboBoxSInt2->currentText(), QString("01:00:00"));
+    QCOMPARE(form.Estimators().SamplingIntervalComboBoxes[1]->currentText(), QString("01:00:00"));
+    QCOMPARE(form.Estimators().SamplingIntervalComboBoxes[3]->currentText(), QString("24:00:00"));
+    QVERIFY(Named<QCheckBox>(form, "CheckBoxMAll")->isChecked());
+    QVERIFY(Named<QCheckBox>(form, "CheckBoxSAll")->isChecked());
+    QCOMPARE(Named<QComboBox>(form, "ComboBoxVTX1Interval")->currentText(), QString("24:00:00"));
+    QCOMPARE(Named<QComboBox>(form, "ComboBoxVTX2Interval")->currentText(), QString("24:00:00"));
+    QCOMPARE(form.Commands().Form().ComboBoxTIInterval->currentText(), QString("24:00:00"));
+    QCOMPARE(form.Commands().Form().ComboBoxMInt2->currentText(), QString("01:00:00"));
+    QCOMPARE(form.Commands().Form().ComboBoxSInt2->currentText(), QString("01:00:00"));
     for (const QComboBox *alarm :
-         {form.Commands->Page().ComboBoxTIAlarmInt1, form.Commands->Page().ComboBoxTIAlarmInt2,
-          form.Commands->Page().ComboBoxTIAlarmInt3})
+         {form.Commands().Form().ComboBoxTIAlarmInt1, form.Commands().Form().ComboBoxTIAlarmInt2,
+          form.Commands().Form().ComboBoxTIAlarmInt3})
         QCOMPARE(alarm->currentText(), QString("24:00:00"));
 }
 
@@ -323,14 +334,14 @@ void TestFormMainStartup::conductivityRowsAreHidden()
     const TFormMain form(platform.environment());
     for (int i = 1; i <= EstimatorRowCount; ++i) {
         const bool hidden = i >= 6;
-        QCOMPARE(form.MeasurementLabel[i]->isHidden(), hidden);
-        QCOMPARE(form.SamplingIntervalComboBoxes[i]->isHidden(), hidden);
-        QCOMPARE(form.StorageIntervalComboBoxes[i]->isHidden(), hidden);
-        QCOMPARE(form.InTX1Switches[i]->isHidden(), hidden);
-        QCOMPARE(form.InTX2Switches[i]->isHidden(), hidden);
+        QCOMPARE(form.Estimators().MeasurementLabel[i]->isHidden(), hidden);
+        QCOMPARE(form.Estimators().SamplingIntervalComboBoxes[i]->isHidden(), hidden);
+        QCOMPARE(form.Estimators().StorageIntervalComboBoxes[i]->isHidden(), hidden);
+        QCOMPARE(form.Estimators().InTX1Switches[i]->isHidden(), hidden);
+        QCOMPARE(form.Estimators().InTX2Switches[i]->isHidden(), hidden);
     }
-    QVERIFY(form.ui->SpinBoxVCompression1->isHidden());
-    QVERIFY(form.ui->SpinBoxVCompression2->isHidden());
+    QVERIFY(Named<QSpinBox>(form, "SpinBoxVCompression1")->isHidden());
+    QVERIFY(Named<QSpinBox>(form, "SpinBoxVCompression2")->isHidden());
 }
 
 void TestFormMainStartup::itemListsAreCopied()
@@ -343,22 +354,25 @@ void TestFormMainStartup::itemListsAreCopied()
             items << combo->itemText(i);
         return items;
     };
-    const QStringList measurement = itemsOf(form.ui->ComboBoxM1);
+    const QStringList measurement = itemsOf(Named<QComboBox>(form, "ComboBoxM1"));
     QCOMPARE(measurement.size(), 26);
+    QCOMPARE(measurement.first(), QString("00:00:05"));
+    QCOMPARE(measurement.last(), QString("24:00:00"));
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        QCOMPARE(itemsOf(form.SamplingIntervalComboBoxes[i]), measurement);
-        QCOMPARE(itemsOf(form.StorageIntervalComboBoxes[i]), measurement);
+        QCOMPARE(itemsOf(form.Estimators().SamplingIntervalComboBoxes[i]), measurement);
+        QCOMPARE(itemsOf(form.Estimators().StorageIntervalComboBoxes[i]), measurement);
     }
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxMInt2), measurement);
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxSInt2), measurement);
-    QCOMPARE(form.ui->ComboBoxVTX1Interval->count(), 20);
-    QCOMPARE(itemsOf(form.ui->ComboBoxVTX2Interval), itemsOf(form.ui->ComboBoxVTX1Interval));
-    QCOMPARE(form.Commands->Page().ComboBoxTIInterval->count(), 26);
-    QCOMPARE(form.Commands->Page().ComboBoxTIAlarmInt1->count(), 19);
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt2),
-             itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
-    QCOMPARE(itemsOf(form.Commands->Page().ComboBoxTIAlarmInt3),
-             itemsOf(form.Commands->Page().ComboBoxTIAlarmInt1));
+    QCOMPARE(itemsOf(form.Commands().Form().ComboBoxMInt2), measurement);
+    QCOMPARE(itemsOf(form.Commands().Form().ComboBoxSInt2), measurement);
+    QCOMPARE(Named<QComboBox>(form, "ComboBoxVTX1Interval")->count(), 20);
+    QCOMPARE(itemsOf(Named<QComboBox>(form, "ComboBoxVTX2Interval")),
+             itemsOf(Named<QComboBox>(form, "ComboBoxVTX1Interval")));
+    QCOMPARE(form.Commands().Form().ComboBoxTIInterval->count(), 26);
+    QCOMPARE(form.Commands().Form().ComboBoxTIAlarmInt1->count(), 19);
+    QCOMPARE(itemsOf(form.Commands().Form().ComboBoxTIAlarmInt2),
+             itemsOf(form.Commands().Form().ComboBoxTIAlarmInt1));
+    QCOMPARE(itemsOf(form.Commands().Form().ComboBoxTIAlarmInt3),
+             itemsOf(form.Commands().Form().ComboBoxTIAlarmInt1));
 }
 
 void TestFormMainStartup::commandPanelsAreClosed()
@@ -369,17 +383,17 @@ void TestFormMainStartup::commandPanelsAreClosed()
         QVERIFY2(!panel->isExpanded(), qPrintable(panel->objectName()));
         QVERIFY(!panel->isHeaderBold());
     }
-    QVERIFY(!form.Commands->Page().CornerButtonAddCmd->isEnabled());
-    QVERIFY(!form.Commands->Page().CornerButtonExportFTPFile->isEnabled());
-    QVERIFY(form.Commands->Page().LabelMeasurementID->isHidden());
-    QVERIFY(form.Commands->Page().ComboEditMeasurementID->isHidden());
-    QVERIFY(form.Commands->Page().ListBoxMeasurementID->isHidden());
-    QCOMPARE(form.Commands->Page().LabelCmdCounter->text(), QString("0 / 10"));
-    QCOMPARE(form.Commands->Page().EditStationID->text(), QString("0000000001"));
-    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->count(), 6);
-    QCOMPARE(form.Commands->Page().ListBoxMeasurementID->count(), 6);
-    QCOMPARE(form.Commands->Page().ComboEditMeasurementID->itemText(2), QString("UBAT"));
-    QCOMPARE(form.Commands->Page().MemoCmdList->toPlainText(), QString());
+    QVERIFY(!form.Commands().Form().CornerButtonAddCmd->isEnabled());
+    QVERIFY(!form.Commands().Form().CornerButtonExportFTPFile->isEnabled());
+    QVERIFY(form.Commands().Form().LabelMeasurementID->isHidden());
+    QVERIFY(form.Commands().Form().ComboEditMeasurementID->isHidden());
+    QVERIFY(form.Commands().Form().ListBoxMeasurementID->isHidden());
+    QCOMPARE(form.Commands().Form().LabelCmdCounter->text(), QString("0 / 10"));
+    QCOMPARE(form.Commands().Form().EditStationID->text(), QString("0000000001"));
+    QCOMPARE(form.Commands().Form().ComboEditMeasurementID->count(), 6);
+    QCOMPARE(form.Commands().Form().ListBoxMeasurementID->count(), 6);
+    QCOMPARE(form.Commands().Form().ComboEditMeasurementID->itemText(2), QString("UBAT"));
+    QCOMPARE(form.Commands().Form().MemoCmdList->toPlainText(), QString());
 }
 
 void TestFormMainStartup::queryWindow_data()
@@ -397,11 +411,11 @@ void TestFormMainStartup::queryWindow()
     QFETCH(QDate, start);
     TestPlatform platform;
     const TFormMain form(platform.environment(today));
-    QCOMPARE(form.Commands->Page().DateEditQueryEnd->date(), today);
-    QCOMPARE(form.Commands->Page().DateEditQueryStart->date(), start);
-    QCOMPARE(form.Commands->Page().TimeEditQueryStart->time(), QTime(0, 0, 0));
-    QCOMPARE(form.Commands->Page().TimeEditQueryEnd->time().hour(), 23);
-    QCOMPARE(form.Commands->Page().TimeEditQueryEnd->time().minute(), 59);
+    QCOMPARE(form.Commands().Form().DateEditQueryEnd->date(), today);
+    QCOMPARE(form.Commands().Form().DateEditQueryStart->date(), start);
+    QCOMPARE(form.Commands().Form().TimeEditQueryStart->time(), QTime(0, 0, 0));
+    QCOMPARE(form.Commands().Form().TimeEditQueryEnd->time().hour(), 23);
+    QCOMPARE(form.Commands().Form().TimeEditQueryEnd->time().minute(), 59);
 }
 
 void TestFormMainStartup::englishTextsAreShown()
@@ -409,17 +423,18 @@ void TestFormMainStartup::englishTextsAreShown()
     TestPlatform platform;
     TFormMain form(platform.environment());
     QVERIFY(form.LanguageEN);
-    QVERIFY(form.ui->MenuItemEN->isChecked());
-    QVERIFY(!form.ui->MenuItemDE->isChecked());
-    QCOMPARE(form.ui->TabControlMain->currentWidget(), form.ui->TabItemBattLife);
-    QCOMPARE(form.ui->LabelHeader->text(),
+    QVERIFY(Named<QAction>(form, "MenuItemEN")->isChecked());
+    QVERIFY(!Named<QAction>(form, "MenuItemDE")->isChecked());
+    QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentWidget(), (&form.Estimators()));
+    QCOMPARE(Named<QLabel>(form, "LabelHeader")->text(),
              QString("Calculation of battery life time & data transmission volume  / FTP Command "
                      "control file"));
-    QCOMPARE(form.ui->LabelM1->text(), QString("M1  Distance to Water"));
-    QCOMPARE(form.ui->TabControlMain->tabText(1), QString("FTP Command control file"));
-    QCOMPARE(form.Commands->Page().ExpanderCfg->text(), QString("Upload new configuration"));
-    QCOMPARE(form.ui->ComboBoxObserverInt->currentText(), QString("Once a month"));
-    QCOMPARE(form.Commands->Page().ComboBoxGradDir->itemText(2), QString("rising+falling"));
+    QCOMPARE(Named<QLabel>(form, "LabelM1")->text(), QString("M1  Distance to Water"));
+    QCOMPARE(Named<TabWidget>(form, "TabControlMain")->tabText(1),
+             QString("FTP Command control file"));
+    QCOMPARE(form.Commands().Form().ExpanderCfg->text(), QString("Upload new configuration"));
+    QCOMPARE(Named<QComboBox>(form, "ComboBoxObserverInt")->currentText(), QString("Once a month"));
+    QCOMPARE(form.Commands().Form().ComboBoxGradDir->itemText(2), QString("rising+falling"));
 }
 
 void TestFormMainStartup::estimatesAtStartAndOnFirstTick()
@@ -427,14 +442,14 @@ void TestFormMainStartup::estimatesAtStartAndOnFirstTick()
     TestPlatform platform;
     const TFormMain form(platform.environment());
     // Both transmission switch handlers computed before the window is shown.
-    QCOMPARE(form.Estimators->DataVolumeRuns(), 2);
-    QVERIFY(form.TimerMain.isActive());
-    QCOMPARE(form.TimerMain.interval(), 100);
-    QTRY_COMPARE(form.Estimators->DataVolumeRuns(), 3);
-    QVERIFY(!form.CalcVolumeNew);
-    QVERIFY(!form.CalcBattLifetimeNew);
+    QCOMPARE(form.Estimators().DataVolumeRuns(), 2);
+    QVERIFY(Named<QTimer>(form, "TimerMain")->isActive());
+    QCOMPARE(Named<QTimer>(form, "TimerMain")->interval(), 100);
+    QTRY_COMPARE(form.Estimators().DataVolumeRuns(), 3);
+    QVERIFY(!form.Estimators().CalcVolumeNew);
+    QVERIFY(!form.Estimators().CalcBattLifetimeNew);
     QTest::qWait(350);
-    QCOMPARE(form.Estimators->DataVolumeRuns(), 3);
+    QCOMPARE(form.Estimators().DataVolumeRuns(), 3);
 }
 
 QTEST_MAIN(TestFormMainStartup)

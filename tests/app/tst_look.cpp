@@ -1,13 +1,20 @@
 #include "app/Application.h"
 #include "app/FormMain.h"
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
+#include "estimators/EstimatorPage.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/Expander.h"
+#include "ui/TabWidget.h"
 #include "ui_CommandPage.h"
-#include "ui_FormMain.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <optional>
@@ -22,7 +29,7 @@ struct Shown
     Shown()
     {
         form.show();
-        form.Commands->Page();
+        form.Commands().Form();
     }
 
     QWidget *control(const QString &name, const QString &panel)
@@ -30,8 +37,8 @@ struct Shown
         auto *widget = form.findChild<QWidget *>(name);
         if (!widget)
             return nullptr;
-        const bool commandPage = form.ui->TabItemXMLCmd->isAncestorOf(widget);
-        form.ui->TabControlMain->setCurrentIndex(commandPage ? 1 : 0);
+        const bool commandPage = form.Commands().isAncestorOf(widget);
+        Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(commandPage ? 1 : 0);
         if (auto *expander = form.findChild<Expander *>(panel))
             expander->setExpanded(true);
         return widget;
@@ -134,15 +141,15 @@ void TestLook::captionsFit()
         form.MenuItemDEClick();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    form.ui->TabControlMain->setCurrentIndex(0);
+    Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(0);
     QStringList cut = CutCaptions(form);
-    form.ui->ConductivityCheckBox->click();
-    QVERIFY(form.MeasurementLabel[8]->isVisibleTo(&form));
+    Named<QCheckBox>(form, "ConductivityCheckBox")->click();
+    QVERIFY(form.Estimators().MeasurementLabel[8]->isVisibleTo(&form));
     cut << CutCaptions(form);
 
-    form.ui->TabControlMain->setCurrentIndex(1);
-    for (Expander *panel : form.ui->TabItemXMLCmd->findChildren<Expander *>()) {
-        form.Commands->AllExpanderClick(panel);
+    Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(1);
+    for (Expander *panel : form.Commands().findChildren<Expander *>()) {
+        form.Commands().AllExpanderClick(panel);
         QVERIFY(panel->isExpanded());
         cut << CutCaptions(form);
     }

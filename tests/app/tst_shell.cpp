@@ -2,9 +2,10 @@
 #include "app/FormMain.h"
 #include "app/IniFile.h"
 #include "app/Settings.h"
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
 #include "estimators/EstimatorPage.h"
 #include "tests/support/Confined.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
@@ -12,10 +13,14 @@
 #include "ui/TabWidget.h"
 #include "ui_CommandPage.h"
 #include "ui_FormAbout.h"
-#include "ui_FormMain.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
 #include <QPointer>
+#include <QSpinBox>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -66,7 +71,7 @@ QStringList Translations(const std::array<ItemText, N> &items, bool english)
 QString ShownText(TFormMain &form, const LanguageText &row)
 {
     form.MainMenu();
-    form.Commands->Page();
+    form.Commands().Form();
     QObject *control = form.findChild<QObject *>(QLatin1String(row.Control));
     if (!control)
         return QStringLiteral("<missing>");
@@ -81,8 +86,9 @@ QString ShownText(TFormMain &form, const LanguageText &row)
     case TextKind::PushButton:
         return qobject_cast<QAbstractButton *>(control)->text();
     case TextKind::TabCaption:
-        return form.ui->TabControlMain->tabText(
-            form.ui->TabControlMain->indexOf(qobject_cast<QWidget *>(control)));
+        return Named<TabWidget>(form, "TabControlMain")
+            ->tabText(Named<TabWidget>(form, "TabControlMain")
+                          ->indexOf(qobject_cast<QWidget *>(control)));
     case TextKind::ExpanderCaption:
         return qobject_cast<Expander *>(control)->text();
     case TextKind::Items:
@@ -125,8 +131,8 @@ QStringList Mismatches(TFormMain &form, bool english, bool channelNames = true)
 void VerifyLanguageChecks(const TFormMain &form, bool english)
 {
     QCOMPARE(form.LanguageEN, english);
-    QCOMPARE(form.ui->MenuItemEN->isChecked(), english);
-    QCOMPARE(form.ui->MenuItemDE->isChecked(), !english);
+    QCOMPARE(Named<QAction>(form, "MenuItemEN")->isChecked(), english);
+    QCOMPARE(Named<QAction>(form, "MenuItemDE")->isChecked(), !english);
 }
 
 // Ways of showing a message box, each returning the text its "%1" stands for.
@@ -134,27 +140,27 @@ using Trigger = QString (*)(TFormMain &form, FakeDialogs &boxes, const QString &
 
 QString ShowBatteryDisclaimer(TFormMain &form, FakeDialogs &, const QString &)
 {
-    form.Estimators->LabelMDisclaimerClick();
+    form.Estimators().LabelMDisclaimerClick();
     return {};
 }
 
 QString AddFirmwareCommand(TFormMain &form, FakeDialogs &, const QString &)
 {
-    if (!form.Commands->Page().ExpanderFW->isExpanded())
-        form.Commands->AllExpanderClick(form.Commands->Page().ExpanderFW);
-    form.Commands->Page().EditFW->setText(QStringLiteral("pelora.fw"));
-    form.Commands->CornerButtonAddCmdClick();
+    if (!form.Commands().Form().ExpanderFW->isExpanded())
+        form.Commands().AllExpanderClick(form.Commands().Form().ExpanderFW);
+    form.Commands().Form().EditFW->setText(QStringLiteral("pelora.fw"));
+    form.Commands().CornerButtonAddCmdClick();
     return {};
 }
 
 QString ExportOverExistingFile(TFormMain &form, FakeDialogs &boxes, const QString &folder)
 {
-    if (form.CmdCounter == 0)
+    if (form.Commands().CmdCounter == 0)
         AddFirmwareCommand(form, boxes, folder);
     const QString existing = QDir(folder).filePath(QStringLiteral("0000000001.kcf"));
     WriteFile(existing, "kept");
     boxes.fileAnswers.push_back(existing);
-    form.Commands->CornerButtonExportFTPFileClick();
+    form.Commands().CornerButtonExportFTPFileClick();
     return existing;
 }
 
@@ -168,6 +174,7 @@ struct AboutSeen
     bool fixedSize = false;
     QString caption;
     QStringList texts;
+    QSize logo;
 };
 
 // Notes the open about box and closes it by its OK button; any other modal
@@ -190,6 +197,7 @@ void InspectAndCloseAbout(AboutSeen &seen)
     seen.caption = box->windowTitle();
     seen.texts = QStringList{box->ui->LabelProduct->text(), box->ui->LabelTitle->text(),
                              box->ui->LabelVersion->text()};
+    seen.logo = box->ui->ImageLogo->pixmap().size();
     QTest::mouseClick(box->ui->ButtonOK, Qt::LeftButton);
 }
 
@@ -280,15 +288,15 @@ void TestShell::startupFromSettings()
 
     VerifyLanguageChecks(form, english);
     QCOMPARE(Mismatches(form, english), QStringList());
-    QCOMPARE(form.ui->TabControlMain->currentIndex(), page);
+    QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentIndex(), page);
     QCOMPARE(form.LastTabItem == 1, page == 1);
-    const TabBar *tabs = form.ui->TabControlMain->bar();
+    const TabBar *tabs = Named<TabWidget>(form, "TabControlMain")->bar();
     for (int i = 0; i < tabs->count(); ++i) {
         QCOMPARE(tabs->tabFont(i).bold(), i == boldTab);
         QCOMPARE(tabs->tabFont(i).pixelSize(), i == boldTab ? 18 : 16);
     }
-    QCOMPARE(QByteArray::fromStdString(form.ImportDir), importDir);
-    QCOMPARE(QByteArray::fromStdString(form.ExportDir), exportDir);
+    QCOMPARE(QByteArray::fromStdString(form.Import().ImportDir), importDir);
+    QCOMPARE(QByteArray::fromStdString(form.Commands().ExportDir), exportDir);
     QVERIFY(platform.boxes->messages.empty());
 }
 
@@ -298,9 +306,9 @@ void TestShell::tabCaptionsFollowTheActiveTab()
     WriteFile(SettingsPathIn(platform), "[]\r\nTabItem=2\r\n");
     const TFormMain form(platform.environment());
     QCOMPARE(form.LastTabItem, 2);
-    const TabBar *tabs = form.ui->TabControlMain->bar();
+    const TabBar *tabs = Named<TabWidget>(form, "TabControlMain")->bar();
     for (const int active : {1, 0, 1}) {
-        form.ui->TabControlMain->setCurrentIndex(active);
+        Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(active);
         QCOMPARE(form.LastTabItem, active);
         for (int i = 0; i < tabs->count(); ++i) {
             QCOMPARE(tabs->tabFont(i).bold(), i == active);
@@ -327,7 +335,7 @@ void TestShell::tabsKeepTheirPlace()
         form.MenuItemDEClick();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const TabBar *tabs = form.ui->TabControlMain->bar();
+    const TabBar *tabs = Named<TabWidget>(form, "TabControlMain")->bar();
     const auto rects = [tabs] {
         QList<QRect> shown;
         for (int i = 0; i < tabs->count(); ++i)
@@ -336,7 +344,7 @@ void TestShell::tabsKeepTheirPlace()
     };
     const QList<QRect> atStart = rects();
     for (const int active : {1, 0, 1}) {
-        form.ui->TabControlMain->setCurrentIndex(active);
+        Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(active);
         QCOMPARE(rects(), atStart);
         const QFont bold = tabs->tabFont(active);
         for (int i = 0; i < tabs->count(); ++i) {
@@ -383,10 +391,10 @@ void TestShell::settingsWrittenAtClose()
         WriteFile(path, file);
     TFormMain form(platform.environment());
     for (const int tab : tabs)
-        form.ui->TabControlMain->setCurrentIndex(tab);
+        Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(tab);
     if (toGerman)
         form.MenuItemDEClick();
-    form.ImportDir = "/data/setups";
+    form.Import().ImportDir = "/data/setups";
 
     // Nothing reaches the disk before closing.
     QCOMPARE(QFileInfo::exists(path), !file.isEmpty());
@@ -412,10 +420,10 @@ void TestShell::exitStoresLikeCloseButton()
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return QByteArray("<not exposed>");
-        form.ui->TabControlMain->setCurrentIndex(1);
+        Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(1);
         form.MenuItemDEClick();
-        form.ImportDir = "/in/Jörg";
-        form.ExportDir = "/out";
+        form.Import().ImportDir = "/in/Jörg";
+        form.Commands().ExportDir = "/out";
         end(form);
         if (form.isVisible() || !platform.boxes->messages.empty())
             return QByteArray("<still open or complained>");
@@ -424,7 +432,7 @@ void TestShell::exitStoresLikeCloseButton()
     const QByteArray byCloseButton = runAndEnd([](TFormMain &form) { form.close(); });
     const QByteArray byExitHandler = runAndEnd([](TFormMain &form) { form.MenuItemExitClick(); });
     const QByteArray byExitEntry =
-        runAndEnd([](TFormMain &form) { form.ui->MenuItemExit->trigger(); });
+        runAndEnd([](TFormMain &form) { Named<QAction>(form, "MenuItemExit")->trigger(); });
 
     QCOMPARE(byExitHandler, byCloseButton);
     QCOMPARE(byExitEntry, byCloseButton);
@@ -451,9 +459,9 @@ void TestShell::otherKeysSurvive()
                     "[Window]\r\n"
                     "Left=12\r\n");
     TFormMain form(platform.environment());
-    form.ui->TabControlMain->setCurrentIndex(1);
+    Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(1);
     form.MenuItemDEClick();
-    form.ExportDir = "/home/zoë/kcf";
+    form.Commands().ExportDir = "/home/zoë/kcf";
     QVERIFY(form.close());
     QCOMPARE(ReadFile(path), QByteArray("; written by hand\r\n"
                                         "[]\r\n"
@@ -615,21 +623,22 @@ void TestShell::languageRoundTrip()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    QCOMPARE(form.ui->LabelHeader->text(),
+    QCOMPARE(Named<QLabel>(form, "LabelHeader")->text(),
              QString("Calculation of battery life time & data transmission volume  / FTP Command "
                      "control file"));
-    const bool addEnabled = form.Commands->Page().CornerButtonAddCmd->isEnabled();
+    const bool addEnabled = form.Commands().Form().CornerButtonAddCmd->isEnabled();
 
     // Each switch runs twice: choosing the language in force changes nothing.
     for (const bool english : {false, false, true, true, false, true}) {
-        (english ? form.ui->MenuItemEN : form.ui->MenuItemDE)->trigger();
+        (english ? Named<QAction>(form, "MenuItemEN") : Named<QAction>(form, "MenuItemDE"))
+            ->trigger();
         VerifyLanguageChecks(form, english);
         QCOMPARE(Mismatches(form, english), QStringList());
-        QVERIFY(form.ChangeChannelNames);
-        QVERIFY(form.MeasurementLabel[6]->isHidden());
-        QVERIFY(!form.MeasurementLabel[5]->isHidden());
-        QCOMPARE(form.Commands->Page().CornerButtonAddCmd->isEnabled(), addEnabled);
-        QCOMPARE(form.ui->TabControlMain->currentIndex(), 0);
+        QVERIFY(form.Estimators().ChangeChannelNames);
+        QVERIFY(form.Estimators().MeasurementLabel[6]->isHidden());
+        QVERIFY(!form.Estimators().MeasurementLabel[5]->isHidden());
+        QCOMPARE(form.Commands().Form().CornerButtonAddCmd->isEnabled(), addEnabled);
+        QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentIndex(), 0);
     }
     QVERIFY(platform.boxes->messages.empty());
 }
@@ -660,7 +669,7 @@ void TestShell::sameTextInBothLanguages()
     QFETCH(QString, text);
     TestPlatform platform;
     TFormMain form(platform.environment());
-    form.Commands->Page();
+    form.Commands().Form();
     const QLabel *label = form.findChild<QLabel *>(control);
     QVERIFY(label);
     QCOMPARE(label->text(), text);
@@ -674,12 +683,12 @@ void TestShell::selectionsSurviveSwitch()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    QComboBox *observer = form.ui->ComboBoxObserverInt;
-    QComboBox *gradient = form.Commands->Page().ComboBoxGradDir;
+    QComboBox *observer = Named<QComboBox>(form, "ComboBoxObserverInt");
+    QComboBox *gradient = form.Commands().Form().ComboBoxGradDir;
     observer->setCurrentIndex(4);
     QCOMPARE(observer->currentText(), QString("Every 3 months"));
     gradient->setCurrentIndex(-1);
-    const double mAhTotal = form.Charges.mAhTotal;
+    const double mAhTotal = form.Estimators().Charges.mAhTotal;
     QVERIFY(mAhTotal > 0);
     const QSignalSpy observerChanges(observer, &QComboBox::currentIndexChanged);
     const QSignalSpy gradientChanges(gradient, &QComboBox::currentIndexChanged);
@@ -688,13 +697,13 @@ void TestShell::selectionsSurviveSwitch()
     QCOMPARE(observer->currentIndex(), 4);
     QCOMPARE(observer->currentText(), QString("Alle 3 Monate"));
     QCOMPARE(gradient->currentIndex(), -1);
-    QCOMPARE(form.Charges.mAhTotal, mAhTotal);
+    QCOMPARE(form.Estimators().Charges.mAhTotal, mAhTotal);
 
     form.MenuItemENClick();
     QCOMPARE(observer->currentIndex(), 4);
     QCOMPARE(observer->currentText(), QString("Every 3 months"));
     QCOMPARE(gradient->currentIndex(), -1);
-    QCOMPARE(form.Charges.mAhTotal, mAhTotal);
+    QCOMPARE(form.Estimators().Charges.mAhTotal, mAhTotal);
 
     QCOMPARE(observerChanges.count(), 0);
     QCOMPARE(gradientChanges.count(), 0);
@@ -704,16 +713,16 @@ void TestShell::importedChannelNamesStay()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    form.ChangeChannelNames = false;
+    form.Estimators().ChangeChannelNames = false;
     QStringList names;
     for (int i = 1; i <= EstimatorRowCount; ++i) {
         names << QStringLiteral("Pegel %1 &&").arg(i);
-        form.MeasurementLabel[i]->setText(names.back());
+        form.Estimators().MeasurementLabel[i]->setText(names.back());
     }
     const auto channelLabels = [&form] {
         QStringList shown;
         for (int i = 1; i <= EstimatorRowCount; ++i)
-            shown << form.MeasurementLabel[i]->text();
+            shown << form.Estimators().MeasurementLabel[i]->text();
         return shown;
     };
 
@@ -774,36 +783,38 @@ void TestShell::mainMenu()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    QTest::mouseClick(form.ui->ImageMenu, Qt::LeftButton);
-    QMenu *menu = form.PopupMenuMainMenu;
+    QTest::mouseClick(Named<QLabel>(form, "ImageMenu"), Qt::LeftButton);
+    QMenu *menu = form.MainMenu();
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(menu->pos(), form.ui->TabControlMain->mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(menu->pos(), Named<TabWidget>(form, "TabControlMain")->mapToGlobal(QPoint(0, 0)));
     QCOMPARE(menu->pos(), form.mapToGlobal(QPoint(0, 46)));
 
     const QList<QAction *> entries = menu->actions();
     QCOMPARE(entries.size(), 4);
-    QCOMPARE(entries[0], form.ui->MenuItemImport);
+    QCOMPARE(entries[0], Named<QAction>(form, "MenuItemImport"));
     QMenu *language = entries[1]->menu();
     QVERIFY(language);
     QCOMPARE(language, form.findChild<QMenu *>("MenuItemLanguage"));
     QCOMPARE(entries[1]->text(), QString("Language"));
-    QCOMPARE(entries[2], form.ui->MenuItemAbout);
-    QCOMPARE(entries[3], form.ui->MenuItemExit);
-    QCOMPARE(language->actions(), (QList<QAction *>{form.ui->MenuItemEN, form.ui->MenuItemDE}));
-    QCOMPARE(form.ui->MenuItemEN->text(), QString("English"));
-    QCOMPARE(form.ui->MenuItemDE->text(), QString("Deutsch"));
+    QCOMPARE(entries[2], Named<QAction>(form, "MenuItemAbout"));
+    QCOMPARE(entries[3], Named<QAction>(form, "MenuItemExit"));
+    QCOMPARE(language->actions(), (QList<QAction *>{Named<QAction>(form, "MenuItemEN"),
+                                                    Named<QAction>(form, "MenuItemDE")}));
+    QCOMPARE(Named<QAction>(form, "MenuItemEN")->text(), QString("English"));
+    QCOMPARE(Named<QAction>(form, "MenuItemDE")->text(), QString("Deutsch"));
     menu->hide();
 
     for (const bool english : {true, false, true}) {
-        (english ? form.ui->MenuItemEN : form.ui->MenuItemDE)->trigger();
+        (english ? Named<QAction>(form, "MenuItemEN") : Named<QAction>(form, "MenuItemDE"))
+            ->trigger();
         int checked = 0;
         for (const QAction *entry : language->actions())
             checked += entry->isChecked() ? 1 : 0;
         QCOMPARE(checked, 1);
-        QCOMPARE(form.ui->MenuItemEN->isChecked(), english);
+        QCOMPARE(Named<QAction>(form, "MenuItemEN")->isChecked(), english);
         // The entry names stay the same in both languages.
-        QCOMPARE(form.ui->MenuItemEN->text(), QString("English"));
-        QCOMPARE(form.ui->MenuItemDE->text(), QString("Deutsch"));
+        QCOMPARE(Named<QAction>(form, "MenuItemEN")->text(), QString("English"));
+        QCOMPARE(Named<QAction>(form, "MenuItemDE")->text(), QString("Deutsch"));
     }
 }
 
@@ -817,7 +828,7 @@ void TestShell::aboutBoxIsFreshAndModal()
     for (int run = 0; run < 2; ++run) {
         AboutSeen seen;
         QTimer::singleShot(0, &form, [&seen] { InspectAndCloseAbout(seen); });
-        form.ui->MenuItemAbout->trigger();
+        Named<QAction>(form, "MenuItemAbout")->trigger();
 
         QVERIFY2(seen.size.isValid(), "no about box was modal");
         QVERIFY(seen.box.isNull()); // destroyed once closed
@@ -828,6 +839,8 @@ void TestShell::aboutBoxIsFreshAndModal()
         QCOMPARE(seen.caption, QString("About "));
         QCOMPARE(seen.texts,
                  (QStringList{"Vesk Pelora 1000", "Vesk Pelora 1000 Toolbox", "Version 1.05.0"}));
+        // The logo is compiled into a static library, which keeps it only when asked.
+        QCOMPARE(seen.logo, QSize(171, 126));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
     QVERIFY(form.findChildren<TfrmAbout *>().isEmpty());

@@ -1,5 +1,4 @@
-#include "app/FormMain.h"
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
 #include "commandfile/Messages.h"
 #include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
@@ -7,26 +6,28 @@
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
 #include "ui_CommandPage.h"
-#include "ui_FormMain.h"
 
 #include <QRegularExpression>
 #include <QtTest>
 
 #include <functional>
 
-// Sets controls of the window before an add.
+// Sets controls of the page before an add.
 using PanelSetter = std::function<void(Ui::CommandPage &)>;
 Q_DECLARE_METATYPE(PanelSetter)
 
 namespace {
 
-// One window with its own platform; numbers read and shown with ".".
+// One page with its own platform, filled from the start-up model as the
+// window fills it; numbers read and shown with ".".
 struct Page
 {
-    // The command page is made as when the user first opens its tab.
-    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale))
+    // The controls are made as when the user first opens the page.
+    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale), true)
     {
-        form.Commands->Page();
+        ResetSetupDefaults(setup);
+        form.setSetup(setup);
+        form.Form();
     }
 
     static Environment WithLocale(const TestPlatform &platform, const QLocale &locale)
@@ -36,7 +37,7 @@ struct Page
         return environment;
     }
 
-    Ui::CommandPage &ui() { return form.Commands->Page(); }
+    Ui::CommandPage &ui() { return form.Form(); }
     Expander *panel(const QString &name) { return form.findChild<Expander *>(name); }
     FakeDialogs &boxes() { return *platform.boxes; }
     std::vector<FakeDialogs::Shown> &messages() { return platform.boxes->messages; }
@@ -46,21 +47,18 @@ struct Page
         Expander *p = panel(name);
         QVERIFY2(p, qPrintable(name));
         if (!p->isExpanded())
-            form.Commands->AllExpanderClick(p);
+            form.AllExpanderClick(p);
     }
     void add() { QTest::mouseClick(ui().CornerButtonAddCmd, Qt::LeftButton); }
-    void exportList() { form.Commands->CornerButtonExportFTPFileClick(); }
-    QString list() const { return QString::fromStdString(form.Commands->ListText()); }
-    void german()
-    {
-        form.ui->MenuItemEN->setChecked(false);
-        form.ui->MenuItemDE->setChecked(true);
-        form.LanguageEN = false;
-        form.ApplyLanguage(false);
-    }
+    void exportList() { form.CornerButtonExportFTPFileClick(); }
+    QString list() const { return QString::fromStdString(form.ListText()); }
+    void german() { form.applyLanguage(false); }
+    // The page loads from the changed model.
+    void refill() { form.setSetup(setup); }
 
     TestPlatform platform;
-    TFormMain form;
+    SetupModel setup;
+    CommandPage form;
 };
 
 const QStringList PanelNames = {"ExpanderCfg",   "ExpanderFW",      "ExpanderMIntSInt",
@@ -280,7 +278,7 @@ void TestCommandEditor::panelRule()
         QVERIFY2(page.panel(name)->isExpanded() == isOpen, qPrintable(name));
         QVERIFY2(page.panel(name)->isHeaderBold() == isOpen, qPrintable(name));
     }
-    QCOMPARE(page.form.Commands->AnyPanelOpen(), !open.isEmpty());
+    QCOMPARE(page.form.AnyPanelOpen(), !open.isEmpty());
     QCOMPARE(ui.CornerButtonAddCmd->isEnabled(), !open.isEmpty());
     QCOMPARE(!ui.LabelMeasurementID->isHidden(), selector != "none");
     QCOMPARE(!ui.ComboEditMeasurementID->isHidden(), selector == "drop-down");
@@ -292,7 +290,7 @@ void TestCommandEditor::fullCounterKeepsAddDisabled()
     Page page;
     auto &ui = page.ui();
     page.open("ExpanderLimit");
-    for (int i = 1; i <= CommandEditor::MaxEntries; ++i) {
+    for (int i = 1; i <= CommandPage::MaxEntries; ++i) {
         QVERIFY2(ui.CornerButtonAddCmd->isEnabled(), qPrintable(QString::number(i)));
         page.add();
     }
@@ -303,13 +301,13 @@ void TestCommandEditor::fullCounterKeepsAddDisabled()
 
     // Neither panels nor a call past the disabled button add an eleventh.
     const QString full = page.list();
-    page.form.Commands->AllExpanderClick(ui.ExpanderLimit);
-    page.form.Commands->AllExpanderClick(ui.ExpanderQuery);
+    page.form.AllExpanderClick(ui.ExpanderLimit);
+    page.form.AllExpanderClick(ui.ExpanderQuery);
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled());
-    page.form.Commands->AllExpanderClick(ui.ExpanderCfgDiag);
+    page.form.AllExpanderClick(ui.ExpanderCfgDiag);
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled());
     page.add();
-    page.form.Commands->CornerButtonAddCmdClick();
+    page.form.CornerButtonAddCmdClick();
     QCOMPARE(page.list(), full);
     QCOMPARE(page.form.CmdCounter, 10);
 }
@@ -415,9 +413,9 @@ void TestCommandEditor::samplingIntervalOutsideTheTable()
     QFETCH(int, averagingItem);
 
     Page page;
-    page.form.Setup.Channels[1].MInterval = mInterval;
-    page.form.Setup.Channels[1].AvgInterval = avgInterval;
-    page.form.Commands->FillCommandPanels();
+    page.setup.Channels[1].MInterval = mInterval;
+    page.setup.Channels[1].AvgInterval = avgInterval;
+    page.refill();
     QCOMPARE(page.ui().ComboBoxMInt2->currentIndex(), samplingItem);
     QCOMPARE(page.ui().ComboBoxSInt2->currentIndex(), averagingItem);
     if (samplingItem < 0)
@@ -468,12 +466,13 @@ void TestCommandEditor::transmissionLoading()
     Page page;
     auto &ui = page.ui();
     ui.CheckBoxTIAlarmInt2->click();
-    TransRec &tx = page.form.Setup.Transmissions[2];
+    TransRec &tx = page.setup.Transmissions[2];
     tx.Interval = interval;
     tx.Offset = offset;
     tx.AlarmInt1 = alarms[0];
     tx.AlarmInt2 = alarms[1];
     tx.AlarmInt3 = alarms[2];
+    page.refill();
     ui.SpinBoxTIIndex->setValue(2);
 
     QCOMPARE(ui.ComboBoxTIInterval->currentText(), intervalText);
@@ -526,10 +525,11 @@ void TestCommandEditor::limitAndGradientSlots()
 
     Page page;
     auto &ui = page.ui();
-    ChannelRec &channel = page.form.Setup.Channels[2];
+    ChannelRec &channel = page.setup.Channels[2];
     channel.Limits[1] = {2.5f, 1, -0.25f, 2};
     channel.Limits[2] = {NoLimit, 0, NoLimit, 0};
     channel.Limits[3] = {1.0f, 1, 0.123456f, 1};
+    page.refill();
 
     // Picking the channel loads the slots the spin boxes stand on ...
     ui.SpinBoxLimitIndex->setValue(slot);
@@ -552,9 +552,9 @@ void TestCommandEditor::panelNumbersUseTheUsersSeparator()
 {
     Page page(QLocale(QLocale::German, QLocale::Germany));
     auto &ui = page.ui();
-    page.form.Setup.Channels[1].SkalFactor = 2.5f;
-    page.form.Setup.Channels[1].Limits[1].LimitValue = NoLimit;
-    page.form.Commands->FillCommandPanels();
+    page.setup.Channels[1].SkalFactor = 2.5f;
+    page.setup.Channels[1].Limits[1].LimitValue = NoLimit;
+    page.refill();
     QCOMPARE(ui.EditSkalFactor->text(), QString("2,5"));
     QCOMPARE(ui.EditSkalOffset->text(), QString("0,0"));
     QCOMPARE(ui.EditLimitValue->text(), QString("-9999999,0"));
@@ -571,8 +571,9 @@ void TestCommandEditor::typedIdThatIsNotListedLoadsNothing()
 {
     Page page;
     auto &ui = page.ui();
-    page.form.Setup.Channels[1].SkalFactor = 3.0f;
-    page.form.Setup.Channels[1].Limits[2].LimitValue = 7.0f;
+    page.setup.Channels[2].SkalFactor = 3.0f;
+    page.setup.Channels[2].Limits[2].LimitValue = 7.0f;
+    page.refill();
     ui.ComboEditMeasurementID->setEditText("0009");
     QCOMPARE(ui.ComboEditMeasurementID->currentText(), QString("0009"));
     QCOMPARE(ui.EditSkalFactor->text(), QString("1.0"));
@@ -585,7 +586,7 @@ void TestCommandEditor::typedIdThatIsNotListedLoadsNothing()
     QVERIFY(page.list().contains("<ChannelCommands channelId=\"0009\">"));
 
     // Typing a listed ID loads it.
-    ui.ComboEditMeasurementID->setEditText("0001");
+    ui.ComboEditMeasurementID->setEditText("0002");
     QCOMPARE(ui.EditSkalFactor->text(), QString("3.0"));
     QCOMPARE(ui.EditLimitValue->text(), QString("7.0"));
 }
@@ -630,11 +631,11 @@ void TestCommandEditor::typedIdIsNotCompleted()
     Page page;
     auto &ui = page.ui();
     for (int i = 1; i <= ChannelCount; ++i) {
-        ChannelRec &channel = page.form.Setup.Channels[i];
+        ChannelRec &channel = page.setup.Channels[i];
         channel.Nr = i <= listed.size() ? listed[i - 1].toStdString() : std::string();
         channel.Limits[1].LimitValue = static_cast<float>(10 + i);
     }
-    page.form.Commands->FillCommandPanels();
+    page.refill();
     page.open("ExpanderLimit");
     page.form.show();
     QVERIFY(QTest::qWaitForWindowActive(&page.form));
@@ -664,11 +665,11 @@ void TestCommandEditor::repeatedIdLoadsItsOwnChannel()
 {
     Page page;
     auto &ui = page.ui();
-    ChannelRec &second = page.form.Setup.Channels[2];
+    ChannelRec &second = page.setup.Channels[2];
     second.Nr = "0001";
     second.SkalFactor = 9.0f;
     second.Limits[2].LimitValue = 8.0f;
-    page.form.Commands->FillCommandPanels();
+    page.refill();
 
     ui.ComboEditMeasurementID->setCurrentIndex(1);
     QCOMPARE(ui.EditSkalFactor->text(), QString("9.0"));
@@ -698,7 +699,7 @@ void TestCommandEditor::listsStopAtTheFirstEmptyNr()
 
     Page page;
     auto &ui = page.ui();
-    SetupModel &setup = page.form.Setup;
+    SetupModel &setup = page.setup;
     setup.StationID = "0000000042";
     for (int i = 7; i <= ChannelCount; ++i)
         setup.Channels[i].Nr = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')).toStdString();
@@ -706,7 +707,7 @@ void TestCommandEditor::listsStopAtTheFirstEmptyNr()
         channel.SkalFactor = 4.0f;
     if (emptyChannel > 0)
         setup.Channels[emptyChannel].Nr.clear();
-    page.form.Commands->FillCommandPanels();
+    page.refill();
 
     QCOMPARE(ui.EditStationID->text(), QString("0000000042"));
     QCOMPARE(ItemsOf(ui.ComboEditMeasurementID), listed);
@@ -801,7 +802,6 @@ void TestCommandEditor::configurationMessages()
     Page page;
     if (german)
         page.german();
-    QCOMPARE(page.form.ui->MenuItemDE->isChecked(), german);
     page.ui().EditCfg->setText("  my setup.bin ");
     page.open("ExpanderCfg");
     page.add();
@@ -1091,11 +1091,11 @@ void TestCommandEditor::modelValueOutsideTheTableBlocksTheAdd()
 {
     Page page;
     auto &ui = page.ui();
-    page.form.Setup.Channels[1].MInterval = 7;
-    page.form.Setup.Transmissions[1] = TransRec{};
-    page.form.Setup.Transmissions[1].Interval = 3600;
-    page.form.Setup.Transmissions[1].AlarmInt1 = 604802;
-    page.form.Commands->FillCommandPanels();
+    page.setup.Channels[1].MInterval = 7;
+    page.setup.Transmissions[1] = TransRec{};
+    page.setup.Transmissions[1].Interval = 3600;
+    page.setup.Transmissions[1].AlarmInt1 = 604802;
+    page.refill();
 
     page.open("ExpanderMIntSInt");
     page.add();
@@ -1372,7 +1372,7 @@ void TestCommandEditor::clearingKeepsPanelsAndTicks()
     auto &ui = page.ui();
     page.open("ExpanderQuery");
     ui.ListBoxMeasurementID->item(1)->setCheckState(Qt::Checked);
-    for (int i = 0; i < CommandEditor::MaxEntries; ++i)
+    for (int i = 0; i < CommandPage::MaxEntries; ++i)
         page.add();
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled());
 
@@ -1403,7 +1403,7 @@ void TestCommandEditor::clearingWithoutOpenPanel()
     auto &ui = page.ui();
     page.open("ExpanderCfgDiag");
     page.add();
-    page.form.Commands->AllExpanderClick(ui.ExpanderCfgDiag);
+    page.form.AllExpanderClick(ui.ExpanderCfgDiag);
     ui.CornerButtonClearList->click();
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled());
     QVERIFY(!ui.CornerButtonExportFTPFile->isEnabled());
@@ -1420,8 +1420,8 @@ void TestCommandEditor::refillingClearsTheList()
     auto &ui = page.ui();
     page.open("ExpanderLimit");
     page.add();
-    page.form.Setup.StationID = "ABCDEFGHIJ";
-    page.form.Commands->FillCommandPanels();
+    page.setup.StationID = "ABCDEFGHIJ";
+    page.refill();
     QCOMPARE(page.list(), QString());
     QCOMPARE(page.form.CmdCounter, 0);
     QCOMPARE(ui.LabelCmdCounter->text(), QString("0 / 10"));

@@ -277,6 +277,24 @@ inline std::vector<Case> All()
     };
 }
 
+// Every drop-down of the plan without a chosen item.
+inline void WithoutChoices(StationPlan &plan)
+{
+    for (StationPlan::Row &row : plan.rows) {
+        row.samplingSeconds = std::nullopt;
+        row.storageSeconds = std::nullopt;
+    }
+    plan.observer = std::nullopt;
+    plan.network = std::nullopt;
+    for (StationPlan::Transmission &tx : plan.transmissions) {
+        tx.intervalSeconds = std::nullopt;
+        tx.format = std::nullopt;
+        tx.server = std::nullopt;
+        tx.secondaryMode = std::nullopt;
+        tx.secondaryServer = std::nullopt;
+    }
+}
+
 // A page far from the start-up state: every value a setup may leave alone
 // differs from what a setup would set.
 inline StationPlan ChangedPage()

@@ -1,13 +1,18 @@
-#include "app/FormMain.h"
 #include "estimators/EstimatorPage.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ClickLabel.h"
-#include "ui_FormMain.h"
+#include "ui/ToggleSwitch.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QSpinBox>
 #include <QtTest>
 
-// The estimator page on a real window, driven through its controls: enabled
-// states, the figures on the labels, the result details and the recalculation.
+// The estimator page on its own, driven through its controls: enabled states,
+// the figures on the labels, the result details and the recalculation.
 class TestEstimatorPage : public QObject
 {
     Q_OBJECT
@@ -37,23 +42,23 @@ namespace {
 
 const QLocale German(QLocale::German, QLocale::Germany);
 
-// A window of its own with a pinned platform.
+// A page of its own with a pinned platform, in English.
 struct Page
 {
     explicit Page(const QLocale &locale = QLocale::c())
-        : form(platform.environment(QDate(2026, 12, 10), locale))
+        : form(platform.environment(QDate(2026, 12, 10), locale), true)
     {}
     TestPlatform platform;
-    TFormMain form;
+    EstimatorPage form;
 };
 
 // Runs steps as a user would: "click NAME" clicks a switch or check box,
 // "NAME=n" picks item n of a drop-down or sets a spin box to n. Records how
 // many data volume estimates each step ran.
-void Apply(TFormMain &form, const QStringList &steps, QList<int> *runsPerStep = nullptr)
+void Apply(EstimatorPage &form, const QStringList &steps, QList<int> *runsPerStep = nullptr)
 {
     for (const QString &step : steps) {
-        const int before = form.Estimators->DataVolumeRuns();
+        const int before = form.DataVolumeRuns();
         if (step.startsWith(QLatin1String("click "))) {
             auto *button = form.findChild<QAbstractButton *>(step.mid(6));
             QVERIFY2(button, qPrintable(step));
@@ -70,19 +75,11 @@ void Apply(TFormMain &form, const QStringList &steps, QList<int> *runsPerStep = 
                 QFAIL(qPrintable("no drop-down or spin box: " + step));
         }
         if (runsPerStep)
-            *runsPerStep << form.Estimators->DataVolumeRuns() - before;
+            *runsPerStep << form.DataVolumeRuns() - before;
     }
 }
 
-// Picks a language from the menu, as the user does.
-void UseLanguage(TFormMain &form, bool english)
-{
-    (english ? form.ui->MenuItemEN : form.ui->MenuItemDE)->trigger();
-    QCOMPARE(form.LanguageEN, english);
-    QCOMPARE(form.ui->MenuItemDE->isChecked(), !english);
-}
-
-QString Text(const TFormMain &form, const char *label)
+QString Text(const EstimatorPage &form, const char *label)
 {
     const auto *control = form.findChild<QLabel *>(QLatin1String(label));
     return control ? control->text() : QStringLiteral("<no %1>").arg(QLatin1String(label));
@@ -93,7 +90,8 @@ const char *const VolumeLabels[] = {"LabelVolTrans1", "LabelVolMonth1",     "Lab
 const char *const BatteryLabels[] = {"LabelBLTdays1", "LabelBLTyears1", "LabelBLTdays2",
                                      "LabelBLTyears2"};
 
-template <std::size_t N> QStringList Texts(const TFormMain &form, const char *const (&labels)[N])
+template <std::size_t N>
+QStringList Texts(const EstimatorPage &form, const char *const (&labels)[N])
 {
     QStringList texts;
     for (const char *label : labels)
@@ -102,16 +100,16 @@ template <std::size_t N> QStringList Texts(const TFormMain &form, const char *co
 }
 
 // Everything an estimate writes, to compare before and after.
-QStringList Results(const TFormMain &form)
+QStringList Results(const EstimatorPage &form)
 {
     QStringList results = Texts(form, VolumeLabels) + Texts(form, BatteryLabels);
-    results << QString::number(form.ui->Rectangle20B->width())
-            << QString::number(form.ui->Rectangle_20B->width());
+    results << QString::number(Named<QFrame>(form, "Rectangle20B")->width())
+            << QString::number(Named<QFrame>(form, "Rectangle_20B")->width());
     const BatteryShares &c = form.Charges;
     for (double value : {c.mAhTotal, c.mAhMeas, c.mAhIdle, c.mAhBLE, c.mAhTrans11, c.mAhTrans12,
                          c.mAhTrans21, c.mAhTrans22, form.VolTX1Netto, form.VolTX2Netto})
         results << QString::number(value, 'g', 17);
-    results << QString::number(form.Estimators->DataVolumeRuns());
+    results << QString::number(form.DataVolumeRuns());
     return results;
 }
 
@@ -383,7 +381,7 @@ void TestEstimatorPage::startupFigures()
     QFETCH(QString, month);
 
     const Page page(locale);
-    const TFormMain &form = page.form;
+    const EstimatorPage &form = page.form;
     QCOMPARE(Texts(form, BatteryLabels), battery);
     QCOMPARE(Text(form, "LabelVolTrans1"), QString("2305 Bytes"));
     QCOMPARE(Text(form, "LabelVolMonth1"), month);
@@ -392,14 +390,14 @@ void TestEstimatorPage::startupFigures()
 
     // The 20 °C life is over ten years: a full bar. At -20 °C it is 2439 of
     // the 3652.5 days the background stands for.
-    const QFrame *green = form.ui->Rectangle20B;
-    const QFrame *blue = form.ui->Rectangle_20B;
-    QCOMPARE(green->width(), form.ui->Rectangle20A->width());
-    const double expectedBlue = form.ui->Rectangle_20A->width() * 0.6678;
+    const QFrame *green = Named<QFrame>(form, "Rectangle20B");
+    const QFrame *blue = Named<QFrame>(form, "Rectangle_20B");
+    QCOMPARE(green->width(), Named<QFrame>(form, "Rectangle20A")->width());
+    const double expectedBlue = Named<QFrame>(form, "Rectangle_20A")->width() * 0.6678;
     QVERIFY2(qAbs(blue->width() - expectedBlue) <= 1, qPrintable(QString::number(blue->width())));
-    QCOMPARE(green->pos(), form.ui->Rectangle20A->pos());
-    QCOMPARE(blue->pos(), form.ui->Rectangle_20A->pos());
-    QCOMPARE(blue->height(), form.ui->Rectangle_20A->height());
+    QCOMPARE(green->pos(), Named<QFrame>(form, "Rectangle20A")->pos());
+    QCOMPARE(blue->pos(), Named<QFrame>(form, "Rectangle_20A")->pos());
+    QCOMPARE(blue->height(), Named<QFrame>(form, "Rectangle_20A")->height());
 }
 
 void TestEstimatorPage::batteryOnlyControls_data()
@@ -480,10 +478,10 @@ void TestEstimatorPage::breakdowns()
     Apply(page.form, steps);
     std::vector<FakeDialogs::Shown> &shown = page.platform.boxes->messages;
     for (const bool english : {true, false}) {
-        UseLanguage(page.form, english);
+        page.form.applyLanguage(english);
         shown.clear();
-        QTest::mouseClick(page.form.ui->LabelMResult, Qt::LeftButton);
-        emit page.form.ui->LabelVResult->clicked();
+        QTest::mouseClick(Named<ClickLabel>(page.form, "LabelMResult"), Qt::LeftButton);
+        emit Named<ClickLabel>(page.form, "LabelVResult")->clicked();
         QCOMPARE(shown.size(), std::size_t(2));
         QCOMPARE(shown[0].text, battery);
         QCOMPARE(shown[1].text, volume);
@@ -537,7 +535,7 @@ void TestEstimatorPage::disclaimers()
 
     Page page;
     for (const bool english : languages)
-        UseLanguage(page.form, english);
+        page.form.applyLanguage(english);
     auto *link = page.form.findChild<ClickLabel *>(label);
     QVERIFY(link);
     QTest::mouseClick(link, Qt::LeftButton);
@@ -569,12 +567,12 @@ void TestEstimatorPage::conductivity()
     QFETCH(QStringList, names);
 
     Page page;
-    TFormMain &form = page.form;
-    UseLanguage(form, english);
+    EstimatorPage &form = page.form;
+    form.applyLanguage(english);
     // Other names first, so that only the handler can have named the rows.
     for (int i = 6; i <= EstimatorRowCount; ++i)
         form.MeasurementLabel[i]->setText(QStringLiteral("M%1").arg(i));
-    QCheckBox *box = form.ui->ConductivityCheckBox;
+    QCheckBox *box = Named<QCheckBox>(form, "ConductivityCheckBox");
     const double standardMeas = form.Charges.mAhMeas;
 
     QList<int> runs;
@@ -601,7 +599,7 @@ void TestEstimatorPage::conductivity()
     QCOMPARE(Texts(form, BatteryLabels), (QStringList{"3272", "8.96", "2045", "5.6"}));
 
     // Set while visible, a fast row 6 then counts in full...
-    form.ui->CheckBoxMAll->setChecked(false);
+    Named<QCheckBox>(form, "CheckBoxMAll")->setChecked(false);
     Apply(form, {"ComboBoxM6=0"});
     QVERIFY(qAbs(form.Charges.mAhMeas - (17280.0 * 168 / 3600 + 3 * (3 * 0.1 / 3600))) < 1e-9);
 
@@ -625,16 +623,16 @@ void TestEstimatorPage::conductivity()
     QCOMPARE(Texts(form, BatteryLabels), (QStringList{"> 3653", "> 10", "2439", "6.68"}));
 
     // Setting the state it already has is no change and runs nothing.
-    const int before = form.Estimators->DataVolumeRuns();
+    const int before = form.DataVolumeRuns();
     box->setChecked(false);
-    QCOMPARE(form.Estimators->DataVolumeRuns(), before);
+    QCOMPARE(form.DataVolumeRuns(), before);
 }
 
 void TestEstimatorPage::timerRunsTheDeferredEstimatesOnce()
 {
     Page page;
-    TFormMain &form = page.form;
-    EstimatorPage &estimators = *form.Estimators;
+    EstimatorPage &form = page.form;
+    EstimatorPage &estimators = form;
     // No event loop has run yet: start-up's request is still pending.
     QVERIFY(form.CalcVolumeNew);
     QVERIFY(form.CalcBattLifetimeNew);
@@ -661,7 +659,7 @@ void TestEstimatorPage::timerRunsTheDeferredEstimatesOnce()
 void TestEstimatorPage::nothingChangesWhileCalcDisabled()
 {
     Page page;
-    TFormMain &form = page.form;
+    EstimatorPage &form = page.form;
     const QStringList before = Results(form);
 
     form.CalcDisabled = true;
@@ -671,14 +669,14 @@ void TestEstimatorPage::nothingChangesWhileCalcDisabled()
                  "SpinBoxVEventsNumber1=5", "ComboBoxVFormat1=2", "ComboBoxVServer2ndMode1=2"});
     form.CalcVolumeNew = true;
     form.CalcBattLifetimeNew = true;
-    form.Estimators->TimerMainTimer();
-    form.Estimators->CalcDataVolume();
-    form.Estimators->CalcBattLife();
+    form.TimerMainTimer();
+    form.CalcDataVolume();
+    form.CalcBattLife();
     QCOMPARE(Results(form), before);
 
     // The changes were real: the next estimate shows them.
     form.CalcDisabled = false;
-    form.Estimators->CalcDataVolume();
+    form.CalcDataVolume();
     QVERIFY(Results(form) != before);
 }
 

@@ -1,11 +1,11 @@
-#include "app/FormMain.h"
 #include "estimators/EstimatorPage.h"
 #include "tests/support/FakeDialogs.h"
-#include "ui_FormMain.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QtTest>
 
-// The interval rule and "Change all" on a real window, driven as a user would:
+// The interval rule and "Change all" on a real page, driven as a user would:
 // a selection change with the handlers attached.
 class TestIntervalRule : public QObject
 {
@@ -18,6 +18,10 @@ private slots:
     void handlerReattachesWhenTheEstimateThrows();
 
 private:
+    static void changeAll(EstimatorPage &page, const char *box, bool on)
+    {
+        page.findChild<QCheckBox *>(QLatin1String(box))->setChecked(on);
+    }
     static QList<int> indexes(const OneBasedArray<QComboBox *, EstimatorRowCount> &column)
     {
         QList<int> result;
@@ -68,51 +72,51 @@ void TestIntervalRule::userChanges()
     QFETCH(QList<int>, storage);
 
     TestPlatform platform;
-    TFormMain form(platform.environment());
-    form.ui->CheckBoxMAll->setChecked(changeAllSampling);
-    form.ui->CheckBoxSAll->setChecked(changeAllStorage);
+    EstimatorPage page(platform.environment(), true);
+    changeAll(page, "CheckBoxMAll", changeAllSampling);
+    changeAll(page, "CheckBoxSAll", changeAllStorage);
 
     for (const QString &change : changes) {
         const QStringList parts = change.split('=');
-        auto *combo = form.findChild<QComboBox *>(parts[0]);
+        auto *combo = page.findChild<QComboBox *>(parts[0]);
         QVERIFY(combo);
-        const int runsBefore = form.Estimators->DataVolumeRuns();
+        const int runsBefore = page.DataVolumeRuns();
         combo->setCurrentIndex(parts[1].toInt());
         // One change, one estimate: the drop-downs set by the rule fire nothing.
-        QCOMPARE(form.Estimators->DataVolumeRuns(), runsBefore + 1);
+        QCOMPARE(page.DataVolumeRuns(), runsBefore + 1);
     }
-    QCOMPARE(indexes(form.SamplingIntervalComboBoxes), sampling);
-    QCOMPARE(indexes(form.StorageIntervalComboBoxes), storage);
+    QCOMPARE(indexes(page.SamplingIntervalComboBoxes), sampling);
+    QCOMPARE(indexes(page.StorageIntervalComboBoxes), storage);
 }
 
 void TestIntervalRule::codeChangesWhileDetachedKeepTheRow()
 {
     TestPlatform platform;
-    TFormMain form(platform.environment());
-    const int runs = form.Estimators->DataVolumeRuns();
-    form.Estimators->DetachIntervalHandlers();
-    form.SamplingIntervalComboBoxes[1]->setCurrentIndex(25);
-    QCOMPARE(form.StorageIntervalComboBoxes[1]->currentIndex(), 18);
-    QCOMPARE(form.Estimators->DataVolumeRuns(), runs);
+    EstimatorPage page(platform.environment(), true);
+    const int runs = page.DataVolumeRuns();
+    page.DetachIntervalHandlers();
+    page.SamplingIntervalComboBoxes[1]->setCurrentIndex(25);
+    QCOMPARE(page.StorageIntervalComboBoxes[1]->currentIndex(), 18);
+    QCOMPARE(page.DataVolumeRuns(), runs);
 
-    form.Estimators->AttachIntervalHandlers();
-    form.Estimators->AttachIntervalHandlers(); // twice attaches once
-    form.SamplingIntervalComboBoxes[2]->setCurrentIndex(20);
-    QCOMPARE(form.Estimators->DataVolumeRuns(), runs + 1);
+    page.AttachIntervalHandlers();
+    page.AttachIntervalHandlers(); // twice attaches once
+    page.SamplingIntervalComboBoxes[2]->setCurrentIndex(20);
+    QCOMPARE(page.DataVolumeRuns(), runs + 1);
 }
 
 void TestIntervalRule::handlerReattachesWhenTheEstimateThrows()
 {
     TestPlatform platform;
-    TFormMain form(platform.environment());
+    EstimatorPage page(platform.environment(), true);
     // A sender that is no interval drop-down makes the handler fail half-way.
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, form.Estimators->ComboBoxM1Change(nullptr));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, page.ComboBoxM1Change(nullptr));
     // Handlers are back: a later user change is handled.
-    form.ui->CheckBoxMAll->setChecked(false);
-    const int runs = form.Estimators->DataVolumeRuns();
-    form.SamplingIntervalComboBoxes[1]->setCurrentIndex(25);
-    QCOMPARE(form.StorageIntervalComboBoxes[1]->currentIndex(), 25);
-    QCOMPARE(form.Estimators->DataVolumeRuns(), runs + 1);
+    changeAll(page, "CheckBoxMAll", false);
+    const int runs = page.DataVolumeRuns();
+    page.SamplingIntervalComboBoxes[1]->setCurrentIndex(25);
+    QCOMPARE(page.StorageIntervalComboBoxes[1]->currentIndex(), 25);
+    QCOMPARE(page.DataVolumeRuns(), runs + 1);
 }
 
 QTEST_MAIN(TestIntervalRule)

@@ -1,225 +1,285 @@
-#include "app/FormMain.h"
-#include "common/IntervalTables.h"
-#include "estimators/StationPlan.h"
-#include "setup/SetupImport.h"
+#include "estimators/EstimatorPage.h"
+#include "tests/estimators/PageFigures.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/support/Controls.h"
 #include "tests/support/FakeDialogs.h"
 #include "texts/LanguageTable.h"
-#include "ui/ToggleSwitch.h"
+#include "ui/ClickLabel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
 
-using SetupCases::SetupChange;
-Q_DECLARE_METATYPE(SetupChange)
+#include <functional>
 
-// The station plan against the window: the plan of the start-up page, and
-// the page that applying a setup leaves.
+using PlanChange = std::function<void(StationPlan &)>;
+Q_DECLARE_METATYPE(PlanChange)
+
+// The station plan on the estimator page: the plan the page shows, setting a
+// whole plan, and one planChanged per change.
 class TestPlanOnPage : public QObject
 {
     Q_OBJECT
 
 private slots:
     void startupPageShowsDefaultPlan();
-    void applyShowsPlanFromSetup_data();
-    void applyShowsPlanFromSetup();
+    void setPlanShowsThePlan_data();
+    void setPlanShowsThePlan();
+    void namesFollowTheLanguage_data();
+    void namesFollowTheLanguage();
+    void planChangedOncePerUserAction_data();
+    void planChangedOncePerUserAction();
 };
 
 namespace {
 
-struct Window
+struct Page
 {
     TestPlatform platform;
-    TFormMain form{platform.environment()};
+    EstimatorPage page{platform.environment(), true};
 };
 
-template <typename Control> Control *Find(const TFormMain &form, const QString &name)
+QString StandardName(int row, bool english)
 {
-    auto *control = form.findChild<Control *>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
+    const LanguageText *standard =
+        FindLanguageText(qPrintable(QStringLiteral("LabelM%1").arg(row)));
+    return QString::fromUtf8(Translated(*standard, english));
 }
 
-template <typename Table>
-std::optional<std::int32_t> SecondsShown(const TFormMain &form, const QString &name,
-                                         const Table &table)
+// The labels show the plan's names: "M1  " and the name, or the row's
+// standard name.
+void CompareLabels(const EstimatorPage &page, const StationPlan &plan, bool english)
 {
-    const int item = Find<QComboBox>(form, name)->currentIndex();
-    if (item < 0)
-        return std::nullopt;
-    return static_cast<std::int32_t>(table[static_cast<std::size_t>(item)]);
-}
-
-template <typename Choice>
-std::optional<Choice> ChoiceShown(const TFormMain &form, const QString &name)
-{
-    const int item = Find<QComboBox>(form, name)->currentIndex();
-    if (item < 0)
-        return std::nullopt;
-    return static_cast<Choice>(item);
-}
-
-bool On(const TFormMain &form, const QString &name)
-{
-    return Find<QAbstractButton>(form, name)->isChecked();
-}
-
-int Number(const TFormMain &form, const QString &name)
-{
-    return Find<QSpinBox>(form, name)->value();
-}
-
-// The row's standard name in the language shown is no name; any other
-// label is "M1  " and a name.
-std::optional<std::string> NameShown(const TFormMain &form, int row)
-{
-    const QString label = QStringLiteral("LabelM%1").arg(row);
-    const QString text = Find<QLabel>(form, label)->text();
-    const LanguageText *standard = FindLanguageText(label.toLatin1().constData());
-    if (text == QString::fromUtf8(Translated(*standard, form.LanguageEN)))
-        return std::nullopt;
-    const QString prefix = QStringLiteral("M%1  ").arg(row);
-    if (!text.startsWith(prefix))
-        qFatal("unexpected label %s", qPrintable(text));
-    return text.mid(prefix.size()).toLatin1().toStdString();
-}
-
-// Every input the estimator page shows. It shows no IDs.
-StationPlan PlanShown(const TFormMain &form)
-{
-    StationPlan plan;
     for (int i = 1; i <= EstimatorRowCount; ++i) {
-        StationPlan::Row &row = plan.rows[i];
-        const QString n = QString::number(i);
-        row.name = NameShown(form, i);
-        row.samplingSeconds = SecondsShown(form, "ComboBoxM" + n, IntervalSeconds);
-        row.storageSeconds = SecondsShown(form, "ComboBoxS" + n, IntervalSeconds);
-        row.inTX1 = On(form, "SwitchTX1_M" + n);
-        row.inTX2 = On(form, "SwitchTX2_M" + n);
+        const std::optional<std::string> &name = plan.rows[i].name;
+        const QString expected = name ? QStringLiteral("M%1  ").arg(i) + QString::fromLatin1(*name)
+                                      : StandardName(i, english);
+        QCOMPARE(page.MeasurementLabel[i]->text(), expected);
+        QCOMPARE(page.MeasurementLabel[i]->isHidden(),
+                 i >= FirstConductivityRow && !plan.conductivity);
     }
-    plan.conductivity = On(form, "ConductivityCheckBox");
-    plan.observer = ChoiceShown<StationPlan::Observer>(form, "ComboBoxObserverInt");
-    plan.network = ChoiceShown<StationPlan::Network>(form, "ComboBoxModemType");
+}
+
+// What each transmission column enables follows its switch, format and
+// secondary server mode.
+void CompareEnabledStates(const EstimatorPage &page, const StationPlan &plan)
+{
     for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
-        StationPlan::Transmission &tx = plan.transmissions[t];
+        const StationPlan::Transmission &tx = plan.transmissions[t];
         const QString n = QString::number(t);
-        tx.on = On(form, "SwitchVTX" + n);
-        tx.intervalSeconds = SecondsShown(form, "ComboBoxVTX" + n + "Interval", TXIntervalSeconds);
-        tx.format = ChoiceShown<StationPlan::Format>(form, "ComboBoxVFormat" + n);
-        tx.server = ChoiceShown<StationPlan::Server>(form, "ComboBoxVServerType" + n + "1");
-        tx.compression = On(form, "SwitchVCompression" + n);
-        tx.compressionLevel = Number(form, "SpinBoxVCompression" + n);
-        tx.stationEvents = On(form, "SwitchVStationEvents" + n);
-        tx.measurementEvents = On(form, "SwitchVChannelEvents" + n);
-        tx.eventsNumber = Number(form, "SpinBoxVEventsNumber" + n);
-        tx.secondaryMode =
-            ChoiceShown<StationPlan::SecondaryMode>(form, "ComboBoxVServer2ndMode" + n);
-        tx.secondaryServer =
-            ChoiceShown<StationPlan::Server>(form, "ComboBoxVServerType" + n + "2");
-        tx.backupPercent = Number(form, "SpinBoxVServerBackupProzent" + n);
-    }
-    return plan;
-}
-
-StationPlan WithoutIds(StationPlan plan)
-{
-    for (StationPlan::Row &row : plan.rows)
-        row.id.clear();
-    plan.stationId.clear();
-    return plan;
-}
-
-// The figures on the window are those of the plan it shows.
-void CompareFigures(const TFormMain &form)
-{
-    const StationPlan shown = PlanShown(form);
-    QCOMPARE(PlanText::Figures(form.Charges), PlanText::Figures(EstimateBattery(shown)));
-    const VolumeResult volume = EstimateVolume(shown);
-    QCOMPARE(form.VolTX1Netto, volume.VolTX1Netto);
-    QCOMPARE(form.VolTX2Netto, volume.VolTX2Netto);
-    const char separator = form.Platform().DecimalSeparator();
-    QCOMPARE(Find<QLabel>(form, "LabelVolTrans1")->text(),
-             QString::fromStdString(FormatVolume(volume.perTX1, separator)));
-    QCOMPARE(Find<QLabel>(form, "LabelVolMonthTotal")->text(),
-             QString::fromStdString(FormatVolume(volume.month1 + volume.month2, separator)));
-}
-
-// A station imported before, then changed by hand: every control that a
-// setup may leave alone is away from its start-up value.
-void ChangeThePage(TFormMain &form)
-{
-    form.Setup = SetupCases::ReadModel([](SetupModel &m) {
+        const auto enabled = [&page](const QString &name) {
+            return Named<QWidget>(page, name)->isEnabled();
+        };
         for (int i = 1; i <= EstimatorRowCount; ++i)
-            SetupCases::StoredChannel(m, i, "0001", ("Old " + std::to_string(i)).c_str(), 60, 120);
-        m.Channels[2].MInterval = 45;
-        SetupCases::FourInstances(m);
-        for (int t = 1; t <= TransmissionCount; ++t) {
-            TransRec &tx = m.Transmissions[t];
-            tx.DataFormat = 6;
-            tx.Compression = true;
-            tx.Server1Inst = 1;
-            tx.Server2Inst = 2;
-            tx.Server2Mode = 1;
-            tx.ChannelList = "0001";
-        }
-        m.Transmissions[1].Interval = SecondsPerHour;
-        m.Transmissions[2].Interval = 100;
-    });
-    form.Import->ApplySetup();
-    Find<QAbstractButton>(form, "ConductivityCheckBox")->click();
-    Find<QComboBox>(form, "ComboBoxObserverInt")->setCurrentIndex(5);
-    Find<QComboBox>(form, "ComboBoxModemType")->setCurrentIndex(1);
-    for (const char *name : {"SwitchVStationEvents1", "SwitchVChannelEvents2"})
-        Find<ToggleSwitch>(form, name)->setChecked(false);
-    Find<QSpinBox>(form, "SpinBoxVEventsNumber1")->setValue(3);
-    Find<QSpinBox>(form, "SpinBoxVServerBackupProzent2")->setValue(55);
+            QCOMPARE(enabled(QStringLiteral("SwitchTX%1_M%2").arg(t).arg(i)), tx.on);
+        for (const QString &name : {"ComboBoxVTX" + n + "Interval", "ComboBoxVFormat" + n,
+                                    "ComboBoxVServerType" + n + "1", "SwitchVCompression" + n,
+                                    "ComboBoxVServer2ndMode" + n})
+            QCOMPARE(enabled(name), tx.on);
+        const bool events = tx.on && tx.format == StationPlan::Format::VeskMl;
+        for (const QString &name :
+             {"SwitchVStationEvents" + n, "SwitchVChannelEvents" + n, "SpinBoxVEventsNumber" + n})
+            QCOMPARE(enabled(name), events);
+        const bool secondary =
+            tx.on && tx.secondaryMode && *tx.secondaryMode != StationPlan::SecondaryMode::None;
+        QCOMPARE(enabled("ComboBoxVServerType" + n + "2"), secondary);
+        QCOMPARE(enabled("SpinBoxVServerBackupProzent" + n),
+                 tx.on && tx.secondaryMode == StationPlan::SecondaryMode::Backup);
+    }
+}
+
+StationPlan Plan(const PlanChange &change)
+{
+    StationPlan plan = DefaultPlan();
+    change(plan);
+    return plan;
 }
 
 } // namespace
 
 void TestPlanOnPage::startupPageShowsDefaultPlan()
 {
-    Window window;
-    QCOMPARE(PlanText::Lines(PlanShown(window.form)), PlanText::Lines(DefaultPlan()));
-    CompareFigures(window.form);
+    const Page p;
+    QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(DefaultPlan()));
+    CompareLabels(p.page, DefaultPlan(), true);
+    CompareFigures(p.page);
 }
 
-void TestPlanOnPage::applyShowsPlanFromSetup_data()
+void TestPlanOnPage::setPlanShowsThePlan_data()
 {
-    QTest::addColumn<SetupChange>("setup");
-    QTest::addColumn<bool>("changedPage");
+    using S = StationPlan::Server;
+    QTest::addColumn<PlanChange>("change");
+    QTest::addColumn<bool>("fromChangedPage");
 
-    for (const bool changed : {false, true}) {
-        for (const SetupCases::Case &c : SetupCases::All())
-            QTest::addRow("%s: %s", changed ? "changed page" : "start-up page", c.name)
-                << c.setup << changed;
+    const std::vector<std::pair<const char *, PlanChange>> plans = {
+        {"default", [](StationPlan &) {}},
+        {"changed page", [](StationPlan &p) { p = SetupCases::ChangedPage(); }},
+        {"drop-downs without selection", SetupCases::WithoutChoices},
+        {"conductivity",
+         [](StationPlan &p) {
+             p.conductivity = true;
+             p.rows[7].samplingSeconds = 5;
+             p.rows[7].storageSeconds = 60;
+             p.rows[8].inTX1 = false;
+         }},
+        {"TX2 on with a backup server",
+         [](StationPlan &p) {
+             StationPlan::Transmission &tx = p.transmissions[2];
+             tx.on = true;
+             tx.intervalSeconds = SecondsPerWeek;
+             tx.format = StationPlan::Format::VeskMl;
+             tx.server = S::Mqtts;
+             tx.secondaryMode = StationPlan::SecondaryMode::Backup;
+             tx.secondaryServer = S::Ftp;
+             tx.backupPercent = 80;
+             tx.eventsNumber = 12;
+             p.rows[3].inTX2 = false;
+         }},
+        {"TX1 off",
+         [](StationPlan &p) {
+             p.transmissions[1].on = false;
+             p.transmissions[1].secondaryMode = StationPlan::SecondaryMode::BothServers;
+         }},
+        {"imported names and IDs",
+         [](StationPlan &p) {
+             p.stationId = "0000004711";
+             p.rows[1].name = "Level";
+             p.rows[1].id = "0001";
+             p.rows[2].name = "";
+             p.rows[2].id = "0002";
+             p.rows[3].name = "<b>Pegel \xE4</b>";
+             p.rows[8].name = "TDS";
+         }},
+    };
+    for (const bool fromChanged : {false, true}) {
+        for (const auto &[name, change] : plans)
+            QTest::addRow("%s, from the %s page", name, fromChanged ? "changed" : "start-up")
+                << change << fromChanged;
     }
 }
 
-void TestPlanOnPage::applyShowsPlanFromSetup()
+// The page shows exactly the plan, with the enabled states and the figures
+// that belong to it, computed once.
+void TestPlanOnPage::setPlanShowsThePlan()
 {
-    QFETCH(SetupChange, setup);
-    QFETCH(bool, changedPage);
+    QFETCH(PlanChange, change);
+    QFETCH(bool, fromChangedPage);
 
-    Window window;
-    TFormMain &form = window.form;
-    if (changedPage)
-        ChangeThePage(form);
-    const StationPlan before = PlanShown(form);
-    if (changedPage)
-        QVERIFY(before != DefaultPlan());
+    Page p;
+    if (fromChangedPage)
+        p.page.setPlan(SetupCases::ChangedPage());
+    const StationPlan plan = Plan(change);
+    const int runs = p.page.DataVolumeRuns();
+    p.page.setPlan(plan);
 
-    const SetupModel model = SetupCases::ReadModel(setup);
-    form.Setup = model;
-    QVERIFY(form.Import->ApplySetup());
+    QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(plan));
+    QVERIFY(p.page.plan() == plan);
+    QCOMPARE(p.page.DataVolumeRuns(), runs + 1);
+    CompareLabels(p.page, plan, true);
+    CompareEnabledStates(p.page, plan);
+    CompareFigures(p.page);
+    QVERIFY(!p.page.CalcDisabled);
+    // A name is shown as it stands, never read as markup.
+    if (plan.rows[3].name)
+        QCOMPARE(p.page.MeasurementLabel[3]->textFormat(), Qt::PlainText);
+}
 
-    QCOMPARE(PlanText::Lines(PlanShown(form)),
-             PlanText::Lines(WithoutIds(PlanFromSetup(model, before))));
-    CompareFigures(form);
+void TestPlanOnPage::namesFollowTheLanguage_data()
+{
+    QTest::addColumn<bool>("changeChannelNames");
+    QTest::addRow("names follow the language") << true;
+    QTest::addRow("imported names kept") << false;
+}
+
+// A language switch that gives the rows their standard names leaves the plan
+// without names; turning conductivity on does so for rows 6 to 8.
+void TestPlanOnPage::namesFollowTheLanguage()
+{
+    QFETCH(bool, changeChannelNames);
+
+    Page p;
+    StationPlan plan = DefaultPlan();
+    for (int i = 1; i <= EstimatorRowCount; ++i)
+        plan.rows[i].name = "Name " + std::to_string(i);
+    p.page.setPlan(plan);
+    p.page.ChangeChannelNames = changeChannelNames;
+
+    p.page.applyLanguage(false);
+    StationPlan expected = plan;
+    if (changeChannelNames) {
+        for (StationPlan::Row &row : expected.rows)
+            row.name.reset();
+    }
+    QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(expected));
+    CompareLabels(p.page, expected, false);
+
+    Named<QCheckBox>(p.page, "ConductivityCheckBox")->click();
+    ChooseConductivity(expected, true);
+    QCOMPARE(PlanText::Lines(p.page.plan()), PlanText::Lines(expected));
+    CompareLabels(p.page, expected, false);
+}
+
+void TestPlanOnPage::planChangedOncePerUserAction_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("emitted");
+
+    // "click NAME" clicks a switch, box or label, "NAME=n" picks item n of a
+    // drop-down or sets a spin box, "setPlan" sets a changed plan, "German"
+    // switches the language.
+    QTest::addRow("a drop-down") << QStringList{"ComboBoxModemType=1"} << 1;
+    QTest::addRow("a switch") << QStringList{"click SwitchVTX2"} << 1;
+    QTest::addRow("a row's switch") << QStringList{"click SwitchTX1_M2"} << 1;
+    QTest::addRow("a spin box") << QStringList{"SpinBoxVEventsNumber1=4"} << 1;
+    QTest::addRow("a format") << QStringList{"ComboBoxVFormat1=2"} << 1;
+    QTest::addRow("a secondary server mode") << QStringList{"ComboBoxVServer2ndMode1=1"} << 1;
+    QTest::addRow("change all pulls every row") << QStringList{"ComboBoxS3=15"} << 1;
+    QTest::addRow("the interval rule raises storage")
+        << QStringList{"click CheckBoxMAll", "ComboBoxM1=20"} << 1;
+    QTest::addRow("conductivity") << QStringList{"click ConductivityCheckBox"} << 1;
+    QTest::addRow("three changes")
+        << QStringList{"click SwitchVTX2", "ComboBoxVTX2Interval=19", "click SwitchVCompression2"}
+        << 3;
+    QTest::addRow("setPlan") << QStringList{"setPlan"} << 1;
+    QTest::addRow("what is no part of the plan")
+        << QStringList{"click CheckBoxSAll", "click LabelMResult", "German"} << 0;
+    QTest::addRow("a language switch that renames imported rows")
+        << QStringList{"setPlan", "German", "German"} << 2;
+}
+
+void TestPlanOnPage::planChangedOncePerUserAction()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, emitted);
+
+    Page p;
+    EstimatorPage &page = p.page;
+    QSignalSpy spy(&page, &EstimatorPage::planChanged);
+    for (const QString &step : steps) {
+        if (step == QLatin1String("setPlan")) {
+            page.setPlan(SetupCases::ChangedPage());
+        } else if (step == QLatin1String("German")) {
+            page.applyLanguage(false);
+        } else if (step.startsWith(QLatin1String("click "))) {
+            QWidget *control = Named<QWidget>(page, step.mid(6));
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                button->click();
+            else
+                QTest::mouseClick(control, Qt::LeftButton);
+        } else {
+            const QStringList parts = step.split('=');
+            QWidget *control = Named<QWidget>(page, parts[0]);
+            if (auto *combo = qobject_cast<QComboBox *>(control))
+                combo->setCurrentIndex(parts[1].toInt());
+            else
+                qobject_cast<QSpinBox *>(control)->setValue(parts[1].toInt());
+        }
+    }
+    QCOMPARE(spy.count(), emitted);
 }
 
 QTEST_MAIN(TestPlanOnPage)

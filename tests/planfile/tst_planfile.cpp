@@ -80,21 +80,7 @@ void TestPlanFile::roundTrip_data()
     QTest::addRow("start-up") << PlanChange([](StationPlan &) {});
     QTest::addRow("every value changed")
         << PlanChange([](StationPlan &p) { p = SetupCases::ChangedPage(); });
-    QTest::addRow("drop-downs without selection") << PlanChange([](StationPlan &p) {
-        for (StationPlan::Row &row : p.rows) {
-            row.samplingSeconds = std::nullopt;
-            row.storageSeconds = std::nullopt;
-        }
-        p.observer = std::nullopt;
-        p.network = std::nullopt;
-        for (StationPlan::Transmission &tx : p.transmissions) {
-            tx.intervalSeconds = std::nullopt;
-            tx.format = std::nullopt;
-            tx.server = std::nullopt;
-            tx.secondaryMode = std::nullopt;
-            tx.secondaryServer = std::nullopt;
-        }
-    });
+    QTest::addRow("drop-downs without selection") << PlanChange(SetupCases::WithoutChoices);
     QTest::addRow("imported names and IDs, 8-bit") << PlanChange([](StationPlan &p) {
         p = Imported([](SetupModel &m) {
             m.StationID = "Br\xFC"

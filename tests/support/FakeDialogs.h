@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Dialogs.h"
-#include "app/Environment.h"
+#include "ui/Dialogs.h"
+#include "ui/Environment.h"
 
 #include <QDate>
 #include <QLocale>

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// Texts of the command editor are UTF-8; these split them into characters so
-// that cutting and padding never tear a multi-byte character apart.
+// Splitting UTF-8 text into characters, so that cutting and padding never
+// tear a multi-byte character apart and bytes that are no UTF-8 are found.
 
 // The characters of the text, each as its own byte sequence. A byte that
 // starts no valid sequence stands alone.

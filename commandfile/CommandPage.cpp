@@ -1,19 +1,18 @@
-#include "commandfile/CommandEditor.h"
+#include "commandfile/CommandPage.h"
 
-#include "app/FormMain.h"
 #include "commandfile/Messages.h"
 #include "common/IdLengths.h"
 #include "common/IntervalTables.h"
 #include "common/TimeUnits.h"
 #include "ui/ComboItems.h"
 #include "ui/Expander.h"
+#include "ui/LanguageTexts.h"
 #include "ui/Look.h"
 #include "ui_CommandPage.h"
-#include "ui_FormMain.h"
 
 namespace {
 
-constexpr std::array<const char *, CommandEditor::PanelCount> CommandExpanderNames = {
+constexpr std::array<const char *, CommandPage::PanelCount> CommandExpanderNames = {
     "ExpanderCfg",  "ExpanderFW",   "ExpanderMIntSInt", "ExpanderLimit", "ExpanderGrad",
     "ExpanderSkal", "ExpanderTInt", "ExpanderCfgDiag",  "ExpanderQuery"};
 
@@ -26,66 +25,77 @@ void Choose(QComboBox *combo, int position)
 
 } // namespace
 
-CommandEditor::CommandEditor(TFormMain &form)
-    : w(form), random_(SeededRandomSource(form.Platform().RandomSeed))
+CommandPage::CommandPage(Environment environment, bool english, QWidget *parent)
+    : QWidget(parent), environment_(std::move(environment)), english_(english),
+      random_(SeededRandomSource(environment_.RandomSeed))
 {
-    w.ui->TabItemXMLCmd->installEventFilter(this);
+    setObjectName(QStringLiteral("TabItemXMLCmd"));
 }
 
-CommandEditor::~CommandEditor() = default;
+CommandPage::~CommandPage() = default;
 
-bool CommandEditor::eventFilter(QObject *watched, QEvent *event)
+void CommandPage::showEvent(QShowEvent *event)
 {
-    if (watched == w.ui->TabItemXMLCmd && event->type() == QEvent::Show)
-        Page();
-    return QObject::eventFilter(watched, event);
+    Form();
+    QWidget::showEvent(event);
 }
 
-Ui::CommandPage &CommandEditor::Page()
+Ui::CommandPage &CommandPage::Form()
 {
-    if (!page_)
-        CreatePage();
-    return *page_;
+    if (!form_)
+        CreateForm();
+    return *form_;
 }
 
 // The page's controls cost start-up time and memory; they are made when the
-// page is first shown or used, in the state the window's start-up leaves them:
-// panels closed, the query window from yesterday to today, the editor filled
-// from the setup model, and the texts of the current language.
-void CommandEditor::CreatePage()
+// page is first shown or used, in the state the program's start-up leaves
+// them: panels closed, the query window from yesterday to today, the editor
+// filled from the setup model, and the texts of the current language.
+void CommandPage::CreateForm()
 {
-    QWidget *tab = w.ui->TabItemXMLCmd;
-    tab->removeEventFilter(this);
-    page_ = std::make_unique<Ui::CommandPage>();
-    page_->setupUi(tab);
+    form_ = std::make_unique<Ui::CommandPage>();
+    form_->setupUi(this);
     for (std::size_t i = 0; i < PanelCount; ++i)
-        panels_[i] = tab->findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
+        panels_[i] = findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
     ConnectHandlers();
-    UseCommandListFont(page_->MemoCmdList);
+    UseCommandListFont(form_->MemoCmdList);
 
     CollapseAtStart();
-    SetQueryWindow(w.Platform().Today);
-    FillFrom(startupFill_ ? *startupFill_ : w.Setup);
+    SetQueryWindow(environment_.Today);
+    FillFrom(startupFill_ ? *startupFill_ : setup_);
     SetDefaultIntervals();
-    w.ApplyLanguage(w.LanguageEN, tab);
-    if (latestFill_)
-        FillFrom(*latestFill_);
+    ApplyLanguageTexts(this, english_, false);
+    if (filledSinceStart_)
+        FillFrom(setup_);
     startupFill_.reset();
-    latestFill_.reset();
-    // Made while its page may already be on screen, so shown here, except
+    filledSinceStart_ = false;
+    // Made while the page may already be on screen, so shown here, except
     // what the start-up state hides.
-    for (QWidget *child : tab->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
             child->show();
     }
 }
 
-// The drop-downs' item lists come from those defined once on the window, and
-// start on the hourly and the daily entry.
-void CommandEditor::SetDefaultIntervals()
+void CommandPage::setSetup(const SetupModel &model)
 {
-    auto &ui = *page_;
-    const QStringList measurementItems = ItemsOf(w.ui->ComboBoxM1);
+    setup_ = model;
+    FillCommandPanels();
+}
+
+void CommandPage::applyLanguage(bool english)
+{
+    english_ = english;
+    if (form_)
+        ApplyLanguageTexts(this, english_, false);
+}
+
+// The measurement drop-downs start on the hourly entry, the transmission and
+// alarm ones on the daily entry; the alarm list is defined once, on the first.
+void CommandPage::SetDefaultIntervals()
+{
+    auto &ui = *form_;
+    const QStringList measurementItems = MeasurementIntervalItems();
     const int hourly = IntervalIndexOf(SecondsPerHour);
     SetItems(ui.ComboBoxMInt2, measurementItems, hourly);
     SetItems(ui.ComboBoxSInt2, measurementItems, hourly);
@@ -97,57 +107,57 @@ void CommandEditor::SetDefaultIntervals()
     SetItems(ui.ComboBoxTIAlarmInt3, alarmItems, daily);
 }
 
-void CommandEditor::ConnectHandlers()
+void CommandPage::ConnectHandlers()
 {
-    const auto &ui = Page();
+    const auto &ui = Form();
     for (Expander *panel : panels_) {
         connect(panel, &Expander::headerClicked, this, [this, panel] { AllExpanderClick(panel); });
         connect(panel, &Expander::expandedChanged, this,
                 [this, panel] { ExpanderExpandedChanged(panel); });
     }
-    connect(ui.CheckBoxSint, &QCheckBox::toggled, this, &CommandEditor::CheckBoxSintChange);
-    connect(ui.CheckBoxTIOffset, &QCheckBox::toggled, this, &CommandEditor::CheckBoxTIOffsetChange);
+    connect(ui.CheckBoxSint, &QCheckBox::toggled, this, &CommandPage::CheckBoxSintChange);
+    connect(ui.CheckBoxTIOffset, &QCheckBox::toggled, this, &CommandPage::CheckBoxTIOffsetChange);
     const std::array<QCheckBox *, 3> alarms = {ui.CheckBoxTIAlarmInt1, ui.CheckBoxTIAlarmInt2,
                                                ui.CheckBoxTIAlarmInt3};
     for (int k = 1; k <= 3; ++k)
         connect(alarms[k - 1], &QCheckBox::toggled, this,
                 [this, k] { CheckBoxTIAlarmIntChange(k); });
-    connect(ui.CheckBoxGetCfg, &QCheckBox::toggled, this, &CommandEditor::CheckBoxGetCfgChange);
-    connect(ui.CheckBoxGetDiag, &QCheckBox::toggled, this, &CommandEditor::CheckBoxGetDiagChange);
+    connect(ui.CheckBoxGetCfg, &QCheckBox::toggled, this, &CommandPage::CheckBoxGetCfgChange);
+    connect(ui.CheckBoxGetDiag, &QCheckBox::toggled, this, &CommandPage::CheckBoxGetDiagChange);
 
     ui.ComboEditMeasurementID->setInsertPolicy(QComboBox::NoInsert);
     // Completing a typed ID would load another channel over the values the
     // user typed, and leave an ID the user never typed (001 becoming 0010).
     ui.ComboEditMeasurementID->setCompleter(nullptr);
     connect(ui.ComboEditMeasurementID, &QComboBox::currentTextChanged, this,
-            &CommandEditor::ComboEditMeasurementIDChange);
+            &CommandPage::ComboEditMeasurementIDChange);
     // Picking an item whose ID repeats the shown one changes no text.
     connect(ui.ComboEditMeasurementID, &QComboBox::currentIndexChanged, this,
-            &CommandEditor::ComboEditMeasurementIDChange);
+            &CommandPage::ComboEditMeasurementIDChange);
     connect(ui.ComboEditMeasurementID->lineEdit(), &QLineEdit::editingFinished, this,
-            &CommandEditor::ComboEditMeasurementIDExit);
-    connect(ui.EditStationID, &QLineEdit::editingFinished, this, &CommandEditor::EditStationIDExit);
+            &CommandPage::ComboEditMeasurementIDExit);
+    connect(ui.EditStationID, &QLineEdit::editingFinished, this, &CommandPage::EditStationIDExit);
     connect(ui.SpinBoxLimitIndex, &QSpinBox::valueChanged, this,
-            &CommandEditor::SpinBoxLimitIndexChange);
+            &CommandPage::SpinBoxLimitIndexChange);
     connect(ui.SpinBoxGradIndex, &QSpinBox::valueChanged, this,
-            &CommandEditor::SpinBoxGradIndexChange);
-    connect(ui.SpinBoxTIIndex, &QSpinBox::valueChanged, this, &CommandEditor::SpinBoxTIIndexChange);
+            &CommandPage::SpinBoxGradIndexChange);
+    connect(ui.SpinBoxTIIndex, &QSpinBox::valueChanged, this, &CommandPage::SpinBoxTIIndexChange);
 
     connect(ui.CornerButtonAddCmd, &QPushButton::clicked, this,
-            &CommandEditor::CornerButtonAddCmdClick);
+            &CommandPage::CornerButtonAddCmdClick);
     connect(ui.CornerButtonExportFTPFile, &QPushButton::clicked, this,
-            &CommandEditor::CornerButtonExportFTPFileClick);
+            &CommandPage::CornerButtonExportFTPFileClick);
     connect(ui.CornerButtonClearList, &QPushButton::clicked, this,
-            &CommandEditor::CornerButtonClearListClick);
+            &CommandPage::CornerButtonClearListClick);
 }
 
-void CommandEditor::AllExpanderClick(QObject *sender)
+void CommandPage::AllExpanderClick(QObject *sender)
 {
     if (auto *panel = qobject_cast<Expander *>(sender))
         panel->setExpanded(!panel->isExpanded());
 }
 
-void CommandEditor::ExpanderExpandedChanged(Expander *panel)
+void CommandPage::ExpanderExpandedChanged(Expander *panel)
 {
     if (panel) {
         if (panel->isExpanded()) {
@@ -168,9 +178,9 @@ void CommandEditor::ExpanderExpandedChanged(Expander *panel)
 
 // The measurement selector that belongs to the panel last clicked, whether it
 // opened or closed.
-void CommandEditor::ShowSelectorOf(const Expander *panel)
+void CommandPage::ShowSelectorOf(const Expander *panel)
 {
-    auto &ui = Page();
+    auto &ui = Form();
     ui.LabelMeasurementID->hide();
     ui.ComboEditMeasurementID->hide();
     ui.ListBoxMeasurementID->hide();
@@ -185,7 +195,7 @@ void CommandEditor::ShowSelectorOf(const Expander *panel)
     }
 }
 
-Expander *CommandEditor::OpenPanel() const
+Expander *CommandPage::OpenPanel() const
 {
     for (Expander *panel : panels_) {
         if (panel->isExpanded())
@@ -194,46 +204,46 @@ Expander *CommandEditor::OpenPanel() const
     return nullptr;
 }
 
-bool CommandEditor::AnyPanelOpen() const
+bool CommandPage::AnyPanelOpen() const
 {
     return OpenPanel() != nullptr;
 }
 
-void CommandEditor::UpdateAddButton()
+void CommandPage::UpdateAddButton()
 {
-    Page().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && w.CmdCounter < MaxEntries);
+    Form().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && CmdCounter < MaxEntries);
 }
 
-void CommandEditor::CollapseAtStart()
+void CommandPage::CollapseAtStart()
 {
-    Expander *first = Page().ExpanderCfg;
+    Expander *first = Form().ExpanderCfg;
     first->setExpanded(false);
     first->setExpanded(true);
     first->setExpanded(false);
 }
 
-void CommandEditor::SetQueryWindow(const QDate &today)
+void CommandPage::SetQueryWindow(const QDate &today)
 {
-    auto &ui = Page();
+    auto &ui = Form();
     ui.DateEditQueryEnd->setDate(today);
     ui.TimeEditQueryEnd->setTime(QTime(23, 59, 59));
     ui.DateEditQueryStart->setDate(ui.DateEditQueryEnd->date().addDays(-1));
     ui.TimeEditQueryStart->setTime(QTime(0, 0, 0));
 }
 
-void CommandEditor::CheckBoxSintChange()
+void CommandPage::CheckBoxSintChange()
 {
-    Page().ComboBoxSInt2->setEnabled(Page().CheckBoxSint->isChecked());
+    Form().ComboBoxSInt2->setEnabled(Form().CheckBoxSint->isChecked());
 }
 
-void CommandEditor::CheckBoxTIOffsetChange()
+void CommandPage::CheckBoxTIOffsetChange()
 {
-    Page().TimeEditTIOffset->setEnabled(Page().CheckBoxTIOffset->isChecked());
+    Form().TimeEditTIOffset->setEnabled(Form().CheckBoxTIOffset->isChecked());
 }
 
-void CommandEditor::CheckBoxTIAlarmIntChange(int k)
+void CommandPage::CheckBoxTIAlarmIntChange(int k)
 {
-    const auto &ui = Page();
+    const auto &ui = Form();
     const std::array<std::pair<QCheckBox *, QComboBox *>, 3> alarms = {
         {{ui.CheckBoxTIAlarmInt1, ui.ComboBoxTIAlarmInt1},
          {ui.CheckBoxTIAlarmInt2, ui.ComboBoxTIAlarmInt2},
@@ -243,23 +253,23 @@ void CommandEditor::CheckBoxTIAlarmIntChange(int k)
 }
 
 // At least one of the two boxes stays ticked.
-void CommandEditor::CheckBoxGetCfgChange()
+void CommandPage::CheckBoxGetCfgChange()
 {
-    if (!Page().CheckBoxGetCfg->isChecked())
-        Page().CheckBoxGetDiag->setChecked(true);
+    if (!Form().CheckBoxGetCfg->isChecked())
+        Form().CheckBoxGetDiag->setChecked(true);
 }
 
-void CommandEditor::CheckBoxGetDiagChange()
+void CommandPage::CheckBoxGetDiagChange()
 {
-    if (!Page().CheckBoxGetDiag->isChecked())
-        Page().CheckBoxGetCfg->setChecked(true);
+    if (!Form().CheckBoxGetDiag->isChecked())
+        Form().CheckBoxGetCfg->setChecked(true);
 }
 
 // The channel of the listed ID the drop-down shows; none for a typed ID
 // that is not listed.
-const ChannelRec *CommandEditor::ChosenChannel(const SetupModel &model) const
+const ChannelRec *CommandPage::ChosenChannel(const SetupModel &model) const
 {
-    const QComboBox *combo = Page().ComboEditMeasurementID;
+    const QComboBox *combo = Form().ComboEditMeasurementID;
     const QString text = combo->currentText();
     // The chosen item itself, so that a repeated ID finds its own channel;
     // else a typed ID that is listed.
@@ -271,33 +281,33 @@ const ChannelRec *CommandEditor::ChosenChannel(const SetupModel &model) const
     return &model.Channels[p + 1];
 }
 
-void CommandEditor::ComboEditMeasurementIDChange()
+void CommandPage::ComboEditMeasurementIDChange()
 {
-    LoadChannel(w.Setup);
+    LoadChannel(setup_);
 }
 
-void CommandEditor::SpinBoxLimitIndexChange()
+void CommandPage::SpinBoxLimitIndexChange()
 {
-    LoadLimitSlot(w.Setup);
+    LoadLimitSlot(setup_);
 }
 
-void CommandEditor::SpinBoxGradIndexChange()
+void CommandPage::SpinBoxGradIndexChange()
 {
-    LoadGradientSlot(w.Setup);
+    LoadGradientSlot(setup_);
 }
 
-void CommandEditor::SpinBoxTIIndexChange()
+void CommandPage::SpinBoxTIIndexChange()
 {
-    LoadTransmission(w.Setup);
+    LoadTransmission(setup_);
 }
 
-void CommandEditor::LoadChannel(const SetupModel &model)
+void CommandPage::LoadChannel(const SetupModel &model)
 {
     const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = Page();
-    const char sep = w.Platform().DecimalSeparator();
+    auto &ui = Form();
+    const char sep = environment_.DecimalSeparator();
     Choose(ui.ComboBoxMInt2, IntervalIndexOf(channel->MInterval));
     Choose(ui.ComboBoxSInt2, IntervalIndexOf(channel->AvgInterval));
     ui.EditSkalFactor->setText(QString::fromStdString(FormatPanelNumber(channel->SkalFactor, sep)));
@@ -306,33 +316,33 @@ void CommandEditor::LoadChannel(const SetupModel &model)
     LoadGradientSlot(model);
 }
 
-void CommandEditor::LoadLimitSlot(const SetupModel &model)
+void CommandPage::LoadLimitSlot(const SetupModel &model)
 {
     const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = Page();
+    auto &ui = Form();
     const LimitRec &slot = channel->Limits[ui.SpinBoxLimitIndex->value()];
     Choose(ui.ComboBoxLimitDir, slot.LimitDir);
     ui.EditLimitValue->setText(QString::fromStdString(
-        FormatPanelNumber(slot.LimitValue, w.Platform().DecimalSeparator())));
+        FormatPanelNumber(slot.LimitValue, environment_.DecimalSeparator())));
 }
 
-void CommandEditor::LoadGradientSlot(const SetupModel &model)
+void CommandPage::LoadGradientSlot(const SetupModel &model)
 {
     const ChannelRec *channel = ChosenChannel(model);
     if (!channel)
         return;
-    auto &ui = Page();
+    auto &ui = Form();
     const LimitRec &slot = channel->Limits[ui.SpinBoxGradIndex->value()];
     Choose(ui.ComboBoxGradDir, slot.GradDir);
     ui.EditGradValue->setText(
-        QString::fromStdString(FormatPanelNumber(slot.GradValue, w.Platform().DecimalSeparator())));
+        QString::fromStdString(FormatPanelNumber(slot.GradValue, environment_.DecimalSeparator())));
 }
 
-void CommandEditor::LoadTransmission(const SetupModel &model)
+void CommandPage::LoadTransmission(const SetupModel &model)
 {
-    auto &ui = Page();
+    auto &ui = Form();
     const TransRec &tx = model.Transmissions[ui.SpinBoxTIIndex->value()];
     if (tx.Interval < 1)
         return;
@@ -344,21 +354,24 @@ void CommandEditor::LoadTransmission(const SetupModel &model)
     Choose(ui.ComboBoxTIAlarmInt3, TxIntervalIndexOf(tx.AlarmInt3));
 }
 
-// Until the page is made, the models it is to be filled from are kept: the
-// one of start-up and the one of the latest import, so that it shows what
-// it would have shown had it been there all along.
-void CommandEditor::FillCommandPanels()
+// Until the form is made, the models it is to be filled from are kept: the
+// one of start-up and the latest, so that it shows what it would have shown
+// had it been there all along.
+void CommandPage::FillCommandPanels()
 {
-    if (!page_) {
-        (startupFill_ ? latestFill_ : startupFill_) = w.Setup;
+    if (!form_) {
+        if (startupFill_)
+            filledSinceStart_ = true;
+        else
+            startupFill_ = setup_;
         return;
     }
-    FillFrom(w.Setup);
+    FillFrom(setup_);
 }
 
-void CommandEditor::FillFrom(const SetupModel &model)
+void CommandPage::FillFrom(const SetupModel &model)
 {
-    auto &ui = *page_;
+    auto &ui = *form_;
     ui.EditStationID->setText(QString::fromLatin1(model.StationID));
     {
         // Filling the list loads nothing; the chosen channel is loaded once below.
@@ -381,16 +394,16 @@ void CommandEditor::FillFrom(const SetupModel &model)
     CornerButtonClearListClick();
 }
 
-void CommandEditor::EditStationIDExit()
+void CommandPage::EditStationIDExit()
 {
-    QLineEdit *edit = Page().EditStationID;
+    QLineEdit *edit = Form().EditStationID;
     edit->setText(QString::fromStdString(
         NormalizeId(edit->text().toStdString(), StationIdLength, Context().upperCase)));
 }
 
-void CommandEditor::ComboEditMeasurementIDExit()
+void CommandPage::ComboEditMeasurementIDExit()
 {
-    QComboBox *combo = Page().ComboEditMeasurementID;
+    QComboBox *combo = Form().ComboEditMeasurementID;
     combo->setEditText(QString::fromStdString(
         NormalizeId(combo->currentText().toStdString(), MeasurementIdLength, Context().upperCase)));
 }

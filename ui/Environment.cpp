@@ -1,9 +1,10 @@
-#include "app/Environment.h"
+#include "ui/Environment.h"
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -29,6 +30,11 @@ Environment Environment::System()
     env.RandomSeed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
     env.Locale = QLocale::system();
     return env;
+}
+
+QString Environment::ProgramPath() const
+{
+    return QDir(ProgramFolder).absolutePath() + QLatin1Char('/');
 }
 
 char Environment::DecimalSeparator() const

@@ -1,12 +1,16 @@
-#include "app/FormMain.h"
+#include "ui/LanguageTexts.h"
 
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
-#include "ui_FormMain.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
 #include <QHash>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 namespace {
 
@@ -18,8 +22,7 @@ QString LabelText(const QString &text)
     return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-template <std::size_t N>
-void ReplaceItems(QComboBox *combo, const std::array<ItemText, N> &items, bool english)
+void ReplaceItems(QComboBox *combo, const ItemList &items, bool english)
 {
     // The same position stays chosen; no handler runs for the replacement.
     const QSignalBlocker blocker(combo);
@@ -30,18 +33,37 @@ void ReplaceItems(QComboBox *combo, const std::array<ItemText, N> &items, bool e
     combo->setCurrentIndex(position);
 }
 
+void SetTabCaption(QWidget *page, const QString &text)
+{
+    for (QWidget *parent = page->parentWidget(); parent; parent = parent->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(parent)) {
+            tabs->setTabText(tabs->indexOf(page), text);
+            return;
+        }
+    }
+}
+
+// One walk over the controls rather than a search per row.
+void Gather(const QObject *parent, const QList<const QObject *> &leftOut,
+            QHash<QString, QObject *> &controls)
+{
+    for (QObject *child : parent->children()) {
+        controls.insert(child->objectName(), child);
+        if (!leftOut.contains(child))
+            Gather(child, leftOut, controls);
+    }
+}
+
 } // namespace
 
-void TFormMain::ApplyLanguage(bool english, const QWidget *within)
+void ApplyLanguageTexts(const QObject *root, bool english, bool rowNames,
+                        const QList<const QObject *> &leftOut)
 {
-    // One walk over the controls rather than a search per row.
-    const QObject *root = within ? static_cast<const QObject *>(within) : this;
     QHash<QString, QObject *> controls;
-    for (QObject *object : root->findChildren<QObject *>())
-        controls.insert(object->objectName(), object);
+    Gather(root, leftOut, controls);
 
     for (const LanguageText &row : LanguageTexts) {
-        if (row.ChannelName && !ChangeChannelNames)
+        if (row.ChannelName && !rowNames)
             continue;
         // Controls made on first use (the command page, the main menu) get
         // their texts when they are made.
@@ -49,10 +71,7 @@ void TFormMain::ApplyLanguage(bool english, const QWidget *within)
         if (!control)
             continue;
         if (row.Kind == TextKind::Items) {
-            if (control == ui->ComboBoxObserverInt)
-                ReplaceItems(ui->ComboBoxObserverInt, ObserverIntervalItems, english);
-            else
-                ReplaceItems(qobject_cast<QComboBox *>(control), GradientDirectionItems, english);
+            ReplaceItems(qobject_cast<QComboBox *>(control), ItemsOfRow(row), english);
             continue;
         }
         const QString text = QString::fromUtf8(Translated(row, english));
@@ -71,8 +90,7 @@ void TFormMain::ApplyLanguage(bool english, const QWidget *within)
             qobject_cast<QAbstractButton *>(control)->setText(text);
             break;
         case TextKind::TabCaption:
-            ui->TabControlMain->setTabText(
-                ui->TabControlMain->indexOf(qobject_cast<QWidget *>(control)), text);
+            SetTabCaption(qobject_cast<QWidget *>(control), text);
             break;
         case TextKind::ExpanderCaption:
             qobject_cast<Expander *>(control)->setText(text);

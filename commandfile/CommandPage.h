@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/Dialogs.h"
 #include "commandfile/AckId.h"
 #include "commandfile/EntryBuilder.h"
 #include "setup/SetupModel.h"
+#include "ui/Dialogs.h"
+#include "ui/Environment.h"
 
-#include <QObject>
+#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -16,14 +17,14 @@ namespace Ui {
 class CommandPage;
 }
 class Expander;
-class TFormMain;
 class QDate;
 
 struct Message;
 
-// Handlers of the command file page: the nine panels, the measurement
-// selectors, adding entries, export and clearing.
-class CommandEditor : public QObject
+// The command file page: the nine panels, the measurement selectors, adding
+// entries, export and clearing. Its controls are made when it is first shown
+// or used, in the state they would have had all along.
+class CommandPage : public QWidget
 {
     Q_OBJECT
 
@@ -31,14 +32,20 @@ public:
     static constexpr int PanelCount = 9;
     static constexpr int MaxEntries = 10;
 
-    explicit CommandEditor(TFormMain &form);
-    ~CommandEditor() override;
+    CommandPage(Environment environment, bool english, QWidget *parent = nullptr);
+    ~CommandPage() override;
 
-    // The controls of the page, made on first use.
-    Ui::CommandPage &Page();
-    // Making the page does not change what the editor holds.
-    const Ui::CommandPage &Page() const { return const_cast<CommandEditor *>(this)->Page(); }
-    bool HasPage() const { return page_ != nullptr; }
+    // The setup model the panels load from: station ID and measurement IDs
+    // into the editor, the command list emptied.
+    void setSetup(const SetupModel &model);
+    // The page's texts, and the language of its messages.
+    void applyLanguage(bool english);
+
+    // The page's controls, made on first use. Making them does not change
+    // what the page holds.
+    Ui::CommandPage &Form();
+    const Ui::CommandPage &Form() const { return const_cast<CommandPage *>(this)->Form(); }
+    bool HasForm() const { return form_ != nullptr; }
 
     // Panel rule.
     void AllExpanderClick(QObject *sender);
@@ -74,11 +81,16 @@ public:
     // The command list as text, lines ended by CR LF.
     std::string ListText() const;
 
+    // Entries in the command list.
+    int CmdCounter = 0;
+    // The folder of the last export, UTF-8; the save dialog starts there.
+    std::string ExportDir;
+
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    void CreatePage();
+    void CreateForm();
     void SetDefaultIntervals();
     void ConnectHandlers();
     void ShowSelectorOf(const Expander *panel);
@@ -97,13 +109,16 @@ private:
     void ShowCount();
     void Tell(Dialogs::Kind kind, const QString &text,
               QMessageBox::StandardButton button = QMessageBox::Ok);
-    bool German() const;
     QString Text(const Message &message) const;
 
-    TFormMain &w;
-    std::unique_ptr<Ui::CommandPage> page_;
+    const Environment environment_;
+    bool english_;
+    std::unique_ptr<Ui::CommandPage> form_;
+    SetupModel setup_;
+    // Until the form is made: the model of start-up and whether another
+    // one came since.
     std::optional<SetupModel> startupFill_;
-    std::optional<SetupModel> latestFill_;
+    bool filledSinceStart_ = false;
     std::array<Expander *, PanelCount> panels_{};
     RandomSource random_;
 };

@@ -5,6 +5,11 @@
 
 class QWidget;
 
+// The application's title: the caption of its message boxes. It is not set
+// as Qt's application display name, which Qt would append to the title of
+// every window, the about box and the file dialogs included.
+inline constexpr char ApplicationTitle[] = "Pelora 1000 Toolbox";
+
 // Every message box and file dialog of the program goes through this seam,
 // so tests can answer them and read what was shown.
 class Dialogs

@@ -1,6 +1,4 @@
-#include "app/Dialogs.h"
-
-#include "app/Application.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

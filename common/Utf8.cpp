@@ -1,4 +1,4 @@
-#include "commandfile/Utf8.h"
+#include "common/Utf8.h"
 
 namespace {
 

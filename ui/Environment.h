@@ -26,6 +26,9 @@ struct Environment
     // installed program uses the user's own folders instead.
     static Environment System();
 
+    // The program's folder, ending with the path separator.
+    QString ProgramPath() const;
+
     // The locale's decimal separator where it is one plain character, else ".".
     char DecimalSeparator() const;
 };
