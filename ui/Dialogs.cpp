@@ -38,8 +38,10 @@ QString RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
         dialog.setFileMode(QFileDialog::ExistingFile);
-    // An existing file is refused by the export with its own message.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Unless asked to, an existing file is refused by the export with its
+    // own message.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.folder.isEmpty())
         dialog.setDirectory(request.folder);
     dialog.setNameFilters(request.filters);
