@@ -1,6 +1,7 @@
 #include "estimators/EstimatorPage.h"
 
 #include "common/IntervalTables.h"
+#include "estimators/PlanFigures.h"
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
 #include "texts/LanguageTable.h"
@@ -209,7 +210,7 @@ void EstimatorPage::CalcDataVolume()
         show(ui->LabelVolTrans2, result.perTX2);
         show(ui->LabelVolMonth2, result.month2);
     } else {
-        const QString off = QStringLiteral("---");
+        const QString off = QString::fromLatin1(NoFigureText);
         ui->LabelVolTrans2->setText(off);
         ui->LabelVolMonth2->setText(off);
     }
