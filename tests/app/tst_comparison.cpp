@@ -3,6 +3,7 @@
 #include "planfile/PlanCompare.h"
 #include "tests/app/PlanWindow.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/planfile/ComparisonText.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -13,15 +14,6 @@
 #include <optional>
 
 namespace {
-
-QStringList Lines(const std::vector<ComparisonRow> &rows)
-{
-    QStringList lines;
-    for (const ComparisonRow &row : rows)
-        lines << QString::fromStdString(row.caption + " | " + row.window + " | " + row.file +
-                                        " | " + row.difference);
-    return lines;
-}
 
 // What the window handed to its comparison dialog.
 struct Shown
@@ -105,8 +97,8 @@ void TestComparison::comparesWithTheFile()
     QVERIFY(shown);
     QCOMPARE(shown->fileName, QString("yesterday.p1kplan"));
     const PlanComparison expected = ComparePlans(SetupCases::ChangedPage(), other, german, '.');
-    QCOMPARE(Lines(shown->comparison.inputs), Lines(expected.inputs));
-    QCOMPARE(Lines(shown->comparison.results), Lines(expected.results));
+    QCOMPARE(ComparisonLines(shown->comparison.inputs), ComparisonLines(expected.inputs));
+    QCOMPARE(ComparisonLines(shown->comparison.results), ComparisonLines(expected.results));
     QCOMPARE(shown->comparison.identical, identical);
     QCOMPARE(shown->comparison.inputs.empty(), identical);
 

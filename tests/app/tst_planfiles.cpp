@@ -6,12 +6,12 @@
 #include "tests/estimators/PageFigures.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/support/Drop.h"
 #include "tests/support/TestText.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
 
 #include <QMenu>
-#include <QMimeData>
 #include <QtTest>
 
 #include <fstream>
@@ -404,14 +404,7 @@ void TestPlanFiles::realDropOfAPlan()
 {
     PlanWindow window;
     const QString file = WritePlan(window.path("site-a.p1kplan"), SetupCases::ChangedPage());
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(file)});
-    QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window.form, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window.form, &drop);
-    QVERIFY(drop.isAccepted());
+    QVERIFY(DropOnto(window.form, {QUrl::fromLocalFile(file)}));
     QCoreApplication::processEvents();
     QCOMPARE(window.messages(), QStringList());
     QVERIFY(window.page().plan() == SetupCases::ChangedPage());

@@ -1,32 +1,13 @@
-#include "app/CommandLine.h"
 #include "tests/app/PlanWindow.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/support/CommandLineRun.h"
 
 #include <nlohmann/json.hpp>
 
 #include <QProcess>
 #include <QtTest>
 
-#include <sstream>
-
 namespace {
-
-struct Run
-{
-    int status = 0;
-    QString out;
-};
-
-Run RunArguments(const QStringList &arguments)
-{
-    std::vector<std::string> args;
-    for (const QString &argument : arguments)
-        args.push_back(argument.toStdString());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, QString::fromStdString(out.str())};
-}
 
 QString Label(const TFormMain &form, const char *name)
 {

@@ -2,6 +2,7 @@
 #include "estimators/PlanFigures.h"
 #include "planfile/PlanCompare.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/planfile/ComparisonText.h"
 
 #include <QtTest>
 
@@ -11,15 +12,6 @@ using PlanChange = std::function<void(StationPlan &)>;
 Q_DECLARE_METATYPE(PlanChange)
 
 namespace {
-
-QStringList Lines(const std::vector<ComparisonRow> &rows)
-{
-    QStringList lines;
-    for (const ComparisonRow &row : rows)
-        lines << QString::fromStdString(row.caption + " | " + row.window + " | " + row.file +
-                                        " | " + row.difference);
-    return lines;
-}
 
 // The figure's text as the command line writes it; "---" when absent.
 QString FigureText(const StationPlan &plan, std::size_t figure)
@@ -123,7 +115,7 @@ void TestPlanCompare::inputsThatDiffer()
     file(theirs);
 
     const PlanComparison comparison = ComparePlans(ours, theirs, german, '.');
-    QCOMPARE(Lines(comparison.inputs), expected);
+    QCOMPARE(ComparisonLines(comparison.inputs), expected);
     QVERIFY(!comparison.identical);
     QCOMPARE(comparison.results.size(), FigureKeys.size());
 }
@@ -220,7 +212,7 @@ void TestPlanCompare::resultCaptions()
     QFETCH(char, separator);
     QFETCH(QStringList, expected);
     const QStringList lines =
-        Lines(ComparePlans(DefaultPlan(), DefaultPlan(), german, separator).results);
+        ComparisonLines(ComparePlans(DefaultPlan(), DefaultPlan(), german, separator).results);
     QCOMPARE(lines.mid(0, 7) << lines.last(), expected);
 }
 
