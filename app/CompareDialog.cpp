@@ -90,12 +90,16 @@ CompareDialog::CompareDialog(const PlanComparison &comparison, const QString &fi
     }
     AddSection(table, text(ComparedResults));
     AddRows(table, comparison.results, true);
+    // The captions take the room the figures leave.
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(text(CloseButton));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // Nothing chosen in the table at first; the button has the keys.
+    buttons->button(QDialogButtonBox::Close)->setFocus();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
