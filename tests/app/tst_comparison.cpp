@@ -60,6 +60,7 @@ private slots:
     void comparesWithTheFile_data();
     void comparesWithTheFile();
     void refusedFileIsTold();
+    void dialogShowsTheTable_data();
     void dialogShowsTheTable();
 };
 
@@ -123,18 +124,44 @@ void TestComparison::refusedFileIsTold()
                              .arg(file)});
 }
 
-// The dialog is modal, shows one table of the rows, and Escape closes it.
+void TestComparison::dialogShowsTheTable_data()
+{
+    QTest::addColumn<bool>("identical");
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QStringList>("first"); // the table's first lines
+    QTest::addRow("plans that differ")
+        << false << false << "This window compared with the plan \"site-a.p1kplan\"."
+        << QStringList{"Inputs that differ",
+                       "M3  Supply Voltage: Sampling interval | 24:00:00 | 01:00:00 | ", "Results",
+                       "Days @ 20 °C | 3902 | 3901 | +1"};
+    QTest::addRow("identical plans, German")
+        << true << true
+        << "Dieses Fenster verglichen mit dem Plan \"site-a.p1kplan\".\nDie Pläne sind gleich."
+        << QStringList{"Ergebnisse", "Tage @ 20 °C | 3902 | 3902 | 0"};
+}
+
+// The dialog is modal, shows one table of the rows, says when the plans are
+// the same, and Escape closes it.
 void TestComparison::dialogShowsTheTable()
 {
+    QFETCH(bool, identical);
+    QFETCH(bool, german);
+    QFETCH(QString, summary);
+    QFETCH(QStringList, first);
     PlanWindow window;
+    if (german)
+        window.form.MenuItemDEClick();
     window.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     StationPlan other = DefaultPlan();
-    other.rows[3].samplingSeconds = SecondsPerHour;
+    if (!identical)
+        other.rows[3].samplingSeconds = SecondsPerHour;
     const QString file = WritePlan(window.path("site-a.p1kplan"), other);
 
     QStringList lines;
     QString title;
+    QString shownSummary;
     bool modal = false;
     QTimer::singleShot(0, &window.form, [&] {
         auto *dialog = qobject_cast<CompareDialog *>(QApplication::activeModalWidget());
@@ -142,6 +169,7 @@ void TestComparison::dialogShowsTheTable()
             return;
         modal = dialog->isModal();
         title = dialog->windowTitle();
+        shownSummary = Named<QLabel>(*dialog, "LabelComparison")->text();
         lines = TableLines(Named<QTableWidget>(*dialog, "TableComparison"));
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
@@ -149,12 +177,10 @@ void TestComparison::dialogShowsTheTable()
     window.form.MenuItemComparePlanClick();
 
     QVERIFY(modal);
-    QCOMPARE(title, QString("Compare with plan"));
-    QVERIFY2(lines.size() == 2 + 1 + 10, qPrintable(lines.join('\n')));
-    QCOMPARE(lines[0], QString("Inputs that differ"));
-    QCOMPARE(lines[1], QString("M3  Supply Voltage: Sampling interval | 24:00:00 | 01:00:00 | "));
-    QCOMPARE(lines[2], QString("Results"));
-    QVERIFY2(lines[3].startsWith("Days @ 20 °C | 3902 | "), qPrintable(lines[3]));
+    QCOMPARE(title, german ? QString("Mit Plan vergleichen") : QString("Compare with plan"));
+    QCOMPARE(shownSummary, summary);
+    QCOMPARE(lines.size(), first.size() - 1 + 10);
+    QCOMPARE(lines.mid(0, first.size()), first);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
