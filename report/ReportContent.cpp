@@ -188,7 +188,8 @@ ReportTable Charge(const BatteryShares &shares, const ReportData &data)
     ReportTable table;
     table.title = Text(ReportText::DailyCharge, german);
     table.columns = {{"", ColumnAlign::Left},
-                     {Text(ReportText::PerDay, german), ColumnAlign::Right}};
+                     {Text(ReportText::PerDay, german), ColumnAlign::Decimal}};
+    table.decimalSeparator = data.decimalSeparator;
     const auto server = [german](ReportText text, int t) {
         return Filled(Text(text, german), {TransmissionName(t)});
     };

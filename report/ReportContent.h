@@ -23,6 +23,8 @@ enum class ColumnAlign
     Left,
     Right,
     Center,
+    // Right-aligned so that the decimal separators stand under each other.
+    Decimal,
 };
 
 struct ReportColumn
@@ -38,6 +40,8 @@ struct ReportTable
     std::vector<std::vector<ReportCell>> rows;
     // A row that sums up the rows above it; -1 for none.
     int totalRow = -1;
+    // What Decimal columns align on.
+    char decimalSeparator = '.';
 
     bool hasHeadings() const;
 };

@@ -236,6 +236,7 @@ Qt::Alignment AlignmentOf(ColumnAlign align)
 {
     switch (align) {
     case ColumnAlign::Right:
+    case ColumnAlign::Decimal:
         return Qt::AlignRight;
     case ColumnAlign::Center:
         return Qt::AlignHCenter;
@@ -253,6 +254,7 @@ struct Cell
     QStringList lines;
     Qt::Alignment align;
     bool muted = false;
+    double inset = 0; // mm kept free on the right
 };
 
 struct Columns
@@ -289,8 +291,9 @@ double DrawRow(Canvas &canvas, const std::vector<Cell> &cells, const Columns &co
     for (std::size_t c = 0; c < cells.size(); ++c) {
         for (int i = 0; i < cells[c].lines.size(); ++i)
             canvas.text(columns.xs[c] + CellPadX, y + CellPadY + i * lh,
-                        columns.widths[c] - 2 * CellPadX, lh, cells[c].align | Qt::AlignVCenter,
-                        cells[c].lines[i], font, cells[c].muted ? Muted : Ink);
+                        columns.widths[c] - 2 * CellPadX - cells[c].inset, lh,
+                        cells[c].align | Qt::AlignVCenter, cells[c].lines[i], font,
+                        cells[c].muted ? Muted : Ink);
     }
     return RowHeight(canvas, cells, font);
 }
@@ -321,6 +324,25 @@ double DrawTable(Canvas &canvas, const ReportTable &table, double x, double y, d
                     AlignmentOf(table.columns[c].align), muted};
     };
 
+    // In a Decimal column each figure moves left by what its fraction lacks
+    // of the longest one.
+    const QChar separator = QLatin1Char(table.decimalSeparator);
+    const auto fraction = [&](const std::string &text, const QFont &font) {
+        const QString figure = Q(text);
+        const qsizetype at = figure.lastIndexOf(separator);
+        return at < 0 ? 0.0 : canvas.width(figure.mid(at), font);
+    };
+    const auto fontOf = [&](std::size_t r) {
+        return static_cast<int>(r) == table.totalRow ? canvas.fonts.bodyBold : canvas.fonts.body;
+    };
+    std::vector<double> fractions(columns.widths.size(), 0);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < fractions.size() && c < table.rows[r].size(); ++c) {
+            if (table.columns[c].align == ColumnAlign::Decimal)
+                fractions[c] = std::max(fractions[c], fraction(table.rows[r][c].text, fontOf(r)));
+        }
+    }
+
     if (table.hasHeadings()) {
         const QFont &font = canvas.fonts.heading;
         std::vector<Cell> cells;
@@ -336,13 +358,17 @@ double DrawTable(Canvas &canvas, const ReportTable &table, double x, double y, d
     }
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const bool total = static_cast<int>(r) == table.totalRow;
-        const QFont &font = total ? canvas.fonts.bodyBold : canvas.fonts.body;
+        const QFont font = fontOf(r);
         if (r > 0)
             canvas.line(x, y, x + width, y, total ? RuleColor : FineRuleColor,
                         total ? Rule : FineRule);
         std::vector<Cell> cells;
-        for (std::size_t c = 0; c < columns.widths.size() && c < table.rows[r].size(); ++c)
-            cells.push_back(cellOf(c, table.rows[r][c].text, font, table.rows[r][c].muted));
+        for (std::size_t c = 0; c < columns.widths.size() && c < table.rows[r].size(); ++c) {
+            const ReportCell &cell = table.rows[r][c];
+            cells.push_back(cellOf(c, cell.text, font, cell.muted));
+            if (table.columns[c].align == ColumnAlign::Decimal)
+                cells.back().inset = fractions[c] - fraction(cell.text, font);
+        }
         y += DrawRow(canvas, cells, columns, y, font);
         if (below)
             y += below(canvas, static_cast<int>(r), y);
@@ -496,6 +522,7 @@ struct DisclaimerLine
     bool bullet = false; // the first line of a bulleted paragraph
     bool indented = false;
     double height = 0;
+    bool paragraph = false; // the first line of a paragraph
 };
 
 std::vector<DisclaimerLine> DisclaimerLines(const Canvas &canvas, const ReportContent &content,
@@ -507,7 +534,7 @@ std::vector<DisclaimerLine> DisclaimerLines(const Canvas &canvas, const ReportCo
     std::vector<DisclaimerLine> lines;
     for (const ReportDisclaimer &disclaimer : content.disclaimers) {
         lines.push_back({Q(disclaimer.title), true, false, false,
-                         canvas.lineHeight(f.smallBold) + (lines.empty() ? 0 : 1.2)});
+                         canvas.lineHeight(f.smallBold) + (lines.empty() ? 0 : 1.2), true});
         for (const std::string &paragraph : disclaimer.lines) {
             QString text = Q(paragraph);
             const bool bulleted = text.startsWith(bullet);
@@ -517,7 +544,7 @@ std::vector<DisclaimerLine> DisclaimerLines(const Canvas &canvas, const ReportCo
                 canvas.wrap(text, f.small, width - (bulleted ? BulletIndent : 0),
                             std::numeric_limits<int>::max());
             for (int i = 0; i < wrapped.size(); ++i)
-                lines.push_back({wrapped[i], false, bulleted && i == 0, bulleted, lh});
+                lines.push_back({wrapped[i], false, bulleted && i == 0, bulleted, lh, i == 0});
         }
     }
     return lines;
@@ -532,14 +559,21 @@ double DrawDisclaimers(Canvas &canvas, const ReportContent &content, double x, d
     double total = 0;
     for (const DisclaimerLine &line : lines)
         total += line.height;
-    // The second column starts at the first line past half the height; a
-    // title goes along with the line after it.
-    std::size_t split = 0;
+    // The second column starts with the paragraph that evens the columns
+    // best; a title goes along with the paragraph after it.
+    std::size_t split = lines.size();
+    double best = total;
     double first = 0;
-    while (split < lines.size() && first + lines[split].height / 2 < total / 2)
-        first += lines[split++].height;
-    if (split > 0 && lines[split - 1].title)
-        first -= lines[--split].height;
+    for (std::size_t i = 0; i < lines.size(); first += lines[i++].height) {
+        const bool starts = lines[i].title || lines[i].paragraph;
+        if (!starts || (i > 0 && lines[i - 1].title))
+            continue;
+        const double taller = std::max(first, total - first);
+        if (taller < best) {
+            best = taller;
+            split = i;
+        }
+    }
     double heights[2] = {0, 0};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int column = i < split ? 0 : 1;

@@ -84,6 +84,7 @@ std::string Alignment(ColumnAlign align)
 {
     switch (align) {
     case ColumnAlign::Right:
+    case ColumnAlign::Decimal:
         return " align=\"right\"";
     case ColumnAlign::Center:
         return " align=\"center\"";
