@@ -51,21 +51,33 @@ struct Command
                std::string &usageError);
 };
 
+// Sets value to the choice an option names from its table (name, value),
+// if the option is given; false with the usage error for a name the table
+// does not hold.
+template <typename Choices, typename Value>
+bool TakeChoice(const CommandArguments &arguments, const char *option, const Choices &choices,
+                const char *what, Value &value, std::string &usageError)
+{
+    const auto given = arguments.options.find(option);
+    if (given == arguments.options.end())
+        return true;
+    const auto known = std::find_if(choices.begin(), choices.end(), [&given](const auto &choice) {
+        return choice.first == given->second;
+    });
+    if (known == choices.end()) {
+        usageError = std::string("unknown ") + what + " \"" + given->second + "\"";
+        return false;
+    }
+    value = known->second;
+    return true;
+}
+
 int RunEstimateCommand(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
                        std::string &usageError)
 {
     EstimateOptions options;
-    if (const auto format = arguments.options.find(FormatOption);
-        format != arguments.options.end()) {
-        const auto known =
-            std::find_if(OutputFormats.begin(), OutputFormats.end(),
-                         [&format](const auto &f) { return f.first == format->second; });
-        if (known == OutputFormats.end()) {
-            usageError = "unknown format \"" + format->second + "\"";
-            return NotUnderstood;
-        }
-        options.format = known->second;
-    }
+    if (!TakeChoice(arguments, FormatOption, OutputFormats, "format", options.format, usageError))
+        return NotUnderstood;
     if (arguments.operands.empty()) {
         usageError = "no file given";
         return NotUnderstood;
@@ -77,17 +89,8 @@ int RunReportCommand(const CommandArguments &arguments, std::ostream &, std::ost
                      std::string &usageError)
 {
     ReportOptions options;
-    if (const auto language = arguments.options.find(LanguageOption);
-        language != arguments.options.end()) {
-        const auto known =
-            std::find_if(Languages.begin(), Languages.end(),
-                         [&language](const auto &l) { return l.first == language->second; });
-        if (known == Languages.end()) {
-            usageError = "unknown language \"" + language->second + "\"";
-            return NotUnderstood;
-        }
-        options.german = known->second;
-    }
+    if (!TakeChoice(arguments, LanguageOption, Languages, "language", options.german, usageError))
+        return NotUnderstood;
     const auto output = arguments.options.find(OutputOption);
     if (output == arguments.options.end() || output->second.empty()) {
         usageError = "no output file given (-o OUT.pdf)";

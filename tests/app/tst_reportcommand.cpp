@@ -1,8 +1,8 @@
-#include "app/CommandLine.h"
 #include "estimators/StationPlan.h"
 #include "planfile/PlanFile.h"
 #include "report/ReportData.h"
 #include "tests/setup/SampleStation.h"
+#include "tests/support/CommandLineRun.h"
 #include "tests/support/Confined.h"
 #include "tests/support/Folder.h"
 #include "tests/support/PdfText.h"
@@ -12,15 +12,8 @@
 
 #include <cstdio>
 #include <ctime>
-#include <sstream>
 
 namespace {
-
-struct Run
-{
-    int status = 0;
-    QString err;
-};
 
 // The program itself, on a machine without X or Wayland.
 Run RunProgram(const QStringList &arguments)
@@ -32,19 +25,9 @@ Run RunProgram(const QStringList &arguments)
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PELORA_TOOLBOX), arguments);
     if (!program.waitForFinished() || program.exitStatus() != QProcess::NormalExit)
-        return {-1, program.errorString()};
-    return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
-}
-
-Run RunInProcess(const QStringList &arguments)
-{
-    std::vector<std::string> args;
-    for (const QString &argument : arguments)
-        args.push_back(argument.toStdString());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, QString::fromStdString(err.str())};
+        return {-1, QString(), program.errorString()};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
 }
 
 ReportDate Today()
@@ -234,7 +217,7 @@ void TestReportCommand::usage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const Run run = RunInProcess(arguments);
+    const Run run = RunArguments(arguments);
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY2(run.err.contains("pelora-toolbox report -o OUT.pdf [--lang en|de] FILE"),
