@@ -11,7 +11,8 @@
 class QPrinter;
 
 // The report as the bytes of a one-page PDF file: A4 portrait, text as text
-// in embedded fonts, the bars and the chart as vectors.
+// in embedded fonts, the bars and the chart as vectors. Like everything
+// here, it needs a QGuiApplication for the fonts.
 QByteArray ReportPdf(const ReportData &data);
 
 // Writes the PDF so that the path holds the whole new file or what it held
