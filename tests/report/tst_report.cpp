@@ -93,6 +93,18 @@ Expectations ExpectedOf(const ReportData &data, bool longNames)
     const auto text = [&e](const QString &t) { e.texts.append({t, false}); };
 
     text(QString::fromUtf8(Text(ReportText::Title, g)));
+    // Headings whole, however narrow their columns.
+    for (const char *control : {"LabelMeas", "LabelMeasInt", "LabelStoreInt", "LabelVTransm"})
+        text(Caption(control, g));
+    for (const ReportText heading : {ReportText::Inputs, ReportText::Results, ReportText::Device,
+                                     ReportText::DailyCharge, ReportText::PerDay, ReportText::Chart,
+                                     ReportText::BatteryDisclaimer, ReportText::VolumeDisclaimer})
+        text(QString::fromUtf8(Text(heading, g)));
+    if (data.targets.years > 0 || data.targets.dataPlanMB > 0) {
+        for (const ReportText heading :
+             {ReportText::Targets, ReportText::Target, ReportText::Value, ReportText::TargetFor})
+            text(QString::fromUtf8(Text(heading, g)));
+    }
     text(g ? QStringLiteral("01.03.2026") : QStringLiteral("2026-03-01"));
     text(QStringLiteral("9.8.7"));
     if (!plan.stationId.empty())
