@@ -105,16 +105,21 @@ std::optional<StationPlan> PlanOf(const std::string &bytes, std::string &error)
 
 } // namespace
 
+std::optional<StationPlan> ReadPlanOrSetup(const std::string &path, std::string &error)
+{
+    std::string bytes;
+    if (const FileFault fault = ReadInputFile(path, bytes)) {
+        error = FileFaultReason(fault, German);
+        return std::nullopt;
+    }
+    return PlanOf(bytes, error);
+}
+
 FileEstimate EstimateFile(const std::string &path)
 {
     FileEstimate estimate;
     estimate.file = path;
-    std::string bytes;
-    if (const FileFault fault = ReadInputFile(path, bytes)) {
-        estimate.error = FileFaultReason(fault, German);
-        return estimate;
-    }
-    const std::optional<StationPlan> plan = PlanOf(bytes, estimate.error);
+    const std::optional<StationPlan> plan = ReadPlanOrSetup(path, estimate.error);
     if (!plan)
         return estimate;
     estimate.stationId = Latin1ToUtf8(plan->stationId);

@@ -10,6 +10,12 @@
 // "estimate": the figures of setup files and plan files, each as the
 // estimator page shows them after importing or opening it.
 
+// The plan of a file, a setup file or a plan file told apart by its
+// content: a setup file as the window imports it over the start-up plan.
+// Nothing and the reason (English) when the file cannot be read or is not
+// sound.
+std::optional<StationPlan> ReadPlanOrSetup(const std::string &path, std::string &error);
+
 // What one file gives.
 struct FileEstimate
 {

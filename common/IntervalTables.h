@@ -26,12 +26,6 @@ inline constexpr std::array<double, TxIntervalCount> TXIntervalSeconds = {
 inline constexpr std::array<double, TxIntervalCount> TXPerDay = {
     1440, 720, 480, 360, 288, 240, 144, 120, 96, 72, 48, 24, 12, 8, 6, 4, 3, 2, 1, 1.0 / 7};
 
-// The transmission interval drop-downs' items, the same in both languages.
-inline constexpr std::array<const char *, TxIntervalCount> TXIntervalItems = {
-    "00:01:00", "00:02:00", "00:03:00", "00:04:00", "00:05:00", "00:06:00", "00:10:00",
-    "00:12:00", "00:15:00", "00:20:00", "00:30:00", "01:00:00", "02:00:00", "03:00:00",
-    "04:00:00", "06:00:00", "08:00:00", "12:00:00", "24:00:00", "weekly"};
-
 // Items 19 to 25 of the command editor's list are weekly on Monday to Sunday.
 inline constexpr std::array<double, CmdTxIntervalCount> CmdTxIntervalSeconds = {
     60,    120,    180,    240,    300,    360,    600,    720,   900,

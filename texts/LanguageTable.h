@@ -2,6 +2,7 @@
 
 #include "common/ListItems.h"
 #include "common/Message.h"
+#include "texts/ItemTexts.h"
 
 #include <array>
 #include <cstddef>
@@ -29,18 +30,11 @@ struct LanguageText
     bool ChannelName; // set only while channel names follow the language
 };
 
-struct ItemText
-{
-    const char *English;
-    const char *German;
-};
-
 inline constexpr std::size_t LanguageTextCount = 86;
 extern const std::array<LanguageText, LanguageTextCount> LanguageTexts;
 
 inline constexpr std::size_t GradDirItemCount = 3;
-// Items of ComboBoxObserverInt and ComboBoxGradDir.
-extern const std::array<ItemText, ObserverIntervalCount> ObserverIntervalItems;
+// Items of ComboBoxGradDir; those of ComboBoxObserverInt are ObserverIntervalItems.
 extern const std::array<ItemText, GradDirItemCount> GradientDirectionItems;
 
 // The items a row of kind Items puts into its drop-down, in their order.
@@ -83,8 +77,4 @@ const LanguageText *FindLanguageText(const char *control);
 inline const char *Translated(const LanguageText &row, bool english)
 {
     return english ? row.English : row.German;
-}
-inline const char *Translated(const ItemText &item, bool english)
-{
-    return english ? item.English : item.German;
 }

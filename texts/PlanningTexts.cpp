@@ -1,8 +1,8 @@
 #include "texts/PlanningTexts.h"
 
-#include "common/IntervalTables.h"
 #include "common/NumberFormat.h"
 #include "common/TableLookup.h"
+#include "texts/ItemTexts.h"
 
 namespace {
 
@@ -113,4 +113,3 @@ std::string DataPlanAnswerLine(double dataPlanMB, int transmission, int item, bo
     return Filled(Text(PlanningText::DataPlanKept, german),
                   {megabytes, AnsweredSchedule(transmission, item, german)});
 }
-

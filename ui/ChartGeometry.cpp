@@ -2,6 +2,7 @@
 
 #include "common/NumberFormat.h"
 #include "common/TableLookup.h"
+#include "texts/ItemTexts.h"
 #include "texts/PlanningTexts.h"
 
 #include <QFontMetricsF>

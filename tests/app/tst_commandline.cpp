@@ -4,6 +4,7 @@
 #include "planfile/PlanFile.h"
 #include "tests/estimators/SetupCases.h"
 #include "tests/setup/SampleStation.h"
+#include "tests/support/CommandLineRun.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,24 +19,6 @@ const QString CsvHeader =
     "file,station_id,days_20c,years_20c,days_minus_20c,years_minus_20c,mah_per_day,"
     "bytes_per_transmission_tx1,bytes_per_transmission_tx2,bytes_per_month_tx1,"
     "bytes_per_month_tx2,bytes_per_month_total,error";
-
-struct Run
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-Run RunArguments(const QStringList &arguments)
-{
-    std::vector<std::string> args;
-    for (const QString &argument : arguments)
-        args.push_back(argument.toStdString());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
-}
 
 void WriteBytes(const QString &path, const SetupFileBuilder::Bytes &bytes)
 {

@@ -12,7 +12,6 @@ private slots:
     void samplesPerDayDividesTheDay();
     void transmissionsPerDayMatchTheirIntervals();
     void commandListSharesTheDailyEntries();
-    void transmissionItemsNameTheirSeconds();
     void lookups_data();
     void lookups();
 };
@@ -41,19 +40,6 @@ void TestIntervalTables::commandListSharesTheDailyEntries()
         QCOMPARE(CmdTxIntervalSeconds[i], TXIntervalSeconds[i]);
     for (int day = 0; day < 7; ++day)
         QCOMPARE(CmdTxIntervalSeconds[TxWeeklyIndex + day], 604801.0 + day);
-}
-
-void TestIntervalTables::transmissionItemsNameTheirSeconds()
-{
-    for (int i = 0; i < TxWeeklyIndex; ++i) {
-        const int seconds = static_cast<int>(TXIntervalSeconds[i]);
-        const QString hms = QStringLiteral("%1:%2:%3")
-                                .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-                                .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-                                .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-        QCOMPARE(QString::fromLatin1(TXIntervalItems[i]), hms);
-    }
-    QCOMPARE(QString::fromLatin1(TXIntervalItems[TxWeeklyIndex]), QString("weekly"));
 }
 
 void TestIntervalTables::lookups_data()

@@ -1,3 +1,4 @@
+#include "texts/ItemTexts.h"
 #include "ui/ChartGeometry.h"
 #include "ui/ChartPainter.h"
 #include "ui/ChartWidget.h"
