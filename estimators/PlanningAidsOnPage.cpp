@@ -27,7 +27,9 @@ QString Shown(const std::string &utf8)
 void ShowMark(QLabel *label, TargetMark mark, bool german)
 {
     if (mark == TargetMark::None) {
-        label->clear();
+        // A label ignores the text it already has, unlike clear(): a change
+        // without a target costs no repaint.
+        label->setText({});
         label->setToolTip({});
         return;
     }
