@@ -152,7 +152,7 @@ void EstimatorPage::LabelChartClick()
     chartDialog_->show();
     chartDialog_->raise();
     chartDialog_->activateWindow();
-    // The aids are kept only while a target is set.
+    // With no target set and the chart closed, the last change computed none.
     const StationPlan now = plan();
     if (!aids_) {
         aids_ = ComputePlanningAids(now, now.targets);
