@@ -5,6 +5,7 @@
 #include "app/ReportCommand.h"
 
 #include <algorithm>
+#include <charconv>
 #include <array>
 #include <ostream>
 #include <sstream>
@@ -25,6 +26,8 @@ constexpr const char *FormatOption = "--format";
 constexpr const char *OutputOption = "--output";
 constexpr const char *OutputShort = "-o";
 constexpr const char *LanguageOption = "--lang";
+constexpr const char *TargetYearsOption = "--target-years";
+constexpr const char *DataPlanOption = "--data-plan-mb";
 
 constexpr std::array<std::pair<std::string_view, bool>, 2> Languages = {{
     {"en", false},
@@ -72,11 +75,37 @@ bool TakeChoice(const CommandArguments &arguments, const char *option, const Cho
     return true;
 }
 
+// A target given as option, a number its spin box on the page takes; false
+// and the reason when it is not one.
+bool ReadTarget(const CommandArguments &arguments, const char *option, const TargetRange &range,
+                std::optional<double> &target, std::string &usageError)
+{
+    const auto given = arguments.options.find(option);
+    if (given == arguments.options.end())
+        return true;
+    const std::string &text = given->second;
+    double value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (fault != std::errc() || end != text.data() + text.size() || !range.Holds(value)) {
+        std::ostringstream reason;
+        reason << option << " takes a number from 0 to " << range.max << " with at most "
+               << range.decimals << (range.decimals == 1 ? " decimal" : " decimals") << ", not \""
+               << text << '"';
+        usageError = reason.str();
+        return false;
+    }
+    target = range.Rounded(value);
+    return true;
+}
+
 int RunEstimateCommand(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
                        std::string &usageError)
 {
     EstimateOptions options;
-    if (!TakeChoice(arguments, FormatOption, OutputFormats, "format", options.format, usageError))
+    if (!TakeChoice(arguments, FormatOption, OutputFormats, "format", options.format, usageError) ||
+        !ReadTarget(arguments, TargetYearsOption, TargetYearsRange, options.targetYears,
+                    usageError) ||
+        !ReadTarget(arguments, DataPlanOption, DataPlanRange, options.dataPlanMB, usageError))
         return NotUnderstood;
     if (arguments.operands.empty()) {
         usageError = "no file given";
@@ -112,8 +141,13 @@ const std::vector<Command> &Commands()
          "FILE...",
          "Estimates battery life and data volume of each file, a logger's setup file or a plan "
          "file (told apart by content), as the estimator page shows them after importing or "
-         "opening it.",
-         {{FormatOption, {}, "table|csv|json", "how to write the results (default: table)"}, Help},
+         "opening it. A target given adds a column: the shortest TX1 interval of the interval "
+         "table from which on every interval meets it, every other input of the file "
+         "unchanged; empty when none does. A plan file's own targets are not used.",
+         {{FormatOption, {}, "table|csv|json", "how to write the results (default: table)"},
+          {TargetYearsOption, {}, "N", "adds the shortest TX1 interval for N years at -20 °C"},
+          {DataPlanOption, {}, "M", "adds the shortest TX1 interval within M MB a month"},
+          Help},
          RunEstimateCommand},
         {"report",
          "FILE",
