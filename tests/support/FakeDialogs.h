@@ -28,11 +28,22 @@ public:
         messages.push_back({kind, text, button});
     }
     QString openFileName(QWidget *, const FileRequest &request) override { return answer(request); }
+    QStringList openFileNames(QWidget *, const FileRequest &request) override
+    {
+        fileRequests.push_back(request);
+        if (fileListAnswers.empty())
+            return {};
+        QStringList names = fileListAnswers.front();
+        fileListAnswers.pop_front();
+        return names;
+    }
     QString saveFileName(QWidget *, const FileRequest &request) override { return answer(request); }
+    QString folderName(QWidget *, const FileRequest &request) override { return answer(request); }
 
     std::vector<Shown> messages;
     std::vector<FileRequest> fileRequests;
-    std::deque<QString> fileAnswers; // an empty queue cancels
+    std::deque<QString> fileAnswers;         // files and folders; an empty queue cancels
+    std::deque<QStringList> fileListAnswers; // choices of several files; likewise
 
 private:
     QString answer(const FileRequest &request)
