@@ -1,6 +1,7 @@
 #include "commandfile/CommandPage.h"
 
 #include "commandfile/ExportFile.h"
+#include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
 #include "common/AtomicFile.h"
 #include "texts/FileReasons.h"
@@ -9,9 +10,10 @@
 #include "ui_CommandPage.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QScrollBar>
 #include <QTextDocument>
+
+#include <cerrno>
 
 namespace {
 
@@ -169,13 +171,13 @@ void CommandPage::ShowPanelMessages(const Expander *panel, const PanelInput &inp
 
 void CommandPage::ShowCount()
 {
-    Form().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(CmdCounter).arg(MaxEntries));
+    Form().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(CmdCounter).arg(MaxListEntries));
 }
 
 void CommandPage::CornerButtonAddCmdClick()
 {
     const Expander *panel = OpenPanel();
-    if (!panel || CmdCounter >= MaxEntries)
+    if (!panel || CmdCounter >= MaxListEntries)
         return;
     const PanelInput input = InputOf(panel);
     if (const auto missing = MissingSelection(input)) {
@@ -190,7 +192,7 @@ void CommandPage::CornerButtonAddCmdClick()
     ++CmdCounter;
     ShowCount();
     ui.CornerButtonExportFTPFile->setEnabled(true);
-    ui.CornerButtonAddCmd->setEnabled(CmdCounter < MaxEntries);
+    ui.CornerButtonAddCmd->setEnabled(CmdCounter < MaxListEntries);
     ui.EditStationID->setEnabled(false);
     ui.MemoCmdList->verticalScrollBar()->setValue(ui.MemoCmdList->verticalScrollBar()->maximum());
 }
@@ -212,10 +214,6 @@ void CommandPage::CornerButtonExportFTPFileClick()
         return;
     ExportDir = ExportFolderOf(path.toStdString());
 
-    if (QFileInfo::exists(path)) {
-        Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
-        return;
-    }
     const Latin1Text encoded = ToLatin1(list);
     if (encoded.unencodable) {
         Tell(Dialogs::Kind::Error, Text(CharacterNotExportable)
@@ -223,9 +221,14 @@ void CommandPage::CornerButtonExportFTPFileClick()
                                        .arg(encoded.unencodable->line));
         return;
     }
-    // Written aside and renamed into place, so a failure leaves no partial file.
-    if (const FileFault fault =
-            WriteFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes))
+    // Written aside and placed under its name only if that name is free, in
+    // one step: a file that exists, or appears meanwhile, is never replaced,
+    // and a failure leaves no partial file.
+    const FileFault fault =
+        WriteNewFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes);
+    if (fault.kind == FileFault::Kind::System && fault.systemError == EEXIST)
+        Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
+    else if (fault)
         Tell(Dialogs::Kind::Error,
              Text(FileNotWritten)
                  .arg(path, QString::fromStdString(FileFaultReason(fault, !english_))));

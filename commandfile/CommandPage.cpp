@@ -1,5 +1,6 @@
 #include "commandfile/CommandPage.h"
 
+#include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
 #include "common/IdLengths.h"
 #include "common/IntervalTables.h"
@@ -211,7 +212,7 @@ bool CommandPage::AnyPanelOpen() const
 
 void CommandPage::UpdateAddButton()
 {
-    Form().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && CmdCounter < MaxEntries);
+    Form().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && CmdCounter < MaxListEntries);
 }
 
 void CommandPage::CollapseAtStart()

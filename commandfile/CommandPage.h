@@ -30,7 +30,6 @@ class CommandPage : public QWidget
 
 public:
     static constexpr int PanelCount = 9;
-    static constexpr int MaxEntries = 10;
 
     CommandPage(Environment environment, bool english, QWidget *parent = nullptr);
     ~CommandPage() override;
