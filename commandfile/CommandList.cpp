@@ -3,6 +3,8 @@
 #include "commandfile/ExportFile.h"
 #include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
+#include "commandfile/PlanEntries.h"
+#include "commandfile/PlanMessage.h"
 #include "common/AtomicFile.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
@@ -187,14 +189,57 @@ void CommandPage::CornerButtonAddCmdClick()
     const std::string entry = BuildEntry(input, Context(), random_);
     ShowPanelMessages(panel, input);
     SetListText(InsertEntry(ListText(), KindOf(input), entry));
+    CountAdded(1);
+}
 
+// The list now holds entries for the station of the ID field: the field stays
+// as it is until the list is cleared.
+void CommandPage::CountAdded(int entries)
+{
     auto &ui = Form();
-    ++CmdCounter;
+    CmdCounter += entries;
     ShowCount();
-    ui.CornerButtonExportFTPFile->setEnabled(true);
-    ui.CornerButtonAddCmd->setEnabled(CmdCounter < MaxListEntries);
+    SetExportEnabled(true);
+    UpdateAddButton();
     ui.EditStationID->setEnabled(false);
     ui.MemoCmdList->verticalScrollBar()->setValue(ui.MemoCmdList->verticalScrollBar()->maximum());
+}
+
+void CommandPage::SetExportEnabled(bool enabled)
+{
+    Form().CornerButtonExportFTPFile->setEnabled(enabled);
+}
+
+// The entries that bring the logger to the plan, added as their panels add
+// them, all or, where the list has no room, none of one: what is left out is
+// named in one message.
+void CommandPage::CornerButtonCmdFromPlanClick()
+{
+    if (!planProvider_ || CmdCounter >= MaxListEntries)
+        return;
+    PlanEntryContext context;
+    context.stationId = Form().EditStationID->text().toStdString();
+    context.upperCase = Context().upperCase;
+    context.entriesInList = CmdCounter;
+    context.weekdayItems = WeekdayItemsOf(setup_);
+    const PlanEntries added = EntriesFromPlan(planProvider_(), context, random_);
+
+    std::string list = ListText();
+    bool sampling = false;
+    for (const PlanEntry &entry : added.entries) {
+        list = InsertEntry(list, KindOf(entry.panel), entry.text);
+        sampling = sampling || std::holds_alternative<SamplingInput>(entry.panel);
+    }
+    if (!added.entries.empty()) {
+        SetListText(list);
+        ShowPlanPanels(added);
+        CountAdded(static_cast<int>(added.entries.size()));
+    }
+    if (sampling)
+        Tell(Dialogs::Kind::Warning, Text(DataMemoryMayBeDeleted));
+    if (!added.leftOut.empty())
+        Tell(Dialogs::Kind::Warning,
+             QString::fromStdString(PlanLeftOutMessage(added.leftOut, !english_)));
 }
 
 void CommandPage::CornerButtonExportFTPFileClick()
@@ -240,7 +285,7 @@ void CommandPage::CornerButtonClearListClick()
     ui.MemoCmdList->clear();
     CmdCounter = 0;
     ShowCount();
-    ui.CornerButtonExportFTPFile->setEnabled(false);
+    SetExportEnabled(false);
     ui.EditStationID->setEnabled(true);
     ExpanderExpandedChanged(nullptr);
 }

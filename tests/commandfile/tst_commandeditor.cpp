@@ -1,3 +1,4 @@
+#include "CommandPageFixture.h"
 #include "commandfile/CommandPage.h"
 #include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
@@ -19,49 +20,6 @@ Q_DECLARE_METATYPE(PanelSetter)
 
 namespace {
 
-// One page with its own platform, filled from the start-up model as the
-// window fills it; numbers read and shown with ".".
-struct Page
-{
-    // The controls are made as when the user first opens the page.
-    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale), true)
-    {
-        ResetSetupDefaults(setup);
-        form.setSetup(setup);
-        form.Form();
-    }
-
-    static Environment WithLocale(const TestPlatform &platform, const QLocale &locale)
-    {
-        Environment environment = platform.environment();
-        environment.Locale = locale;
-        return environment;
-    }
-
-    Ui::CommandPage &ui() { return form.Form(); }
-    Expander *panel(const QString &name) { return form.findChild<Expander *>(name); }
-    FakeDialogs &boxes() { return *platform.boxes; }
-    std::vector<FakeDialogs::Shown> &messages() { return platform.boxes->messages; }
-
-    void open(const QString &name)
-    {
-        Expander *p = panel(name);
-        QVERIFY2(p, qPrintable(name));
-        if (!p->isExpanded())
-            form.AllExpanderClick(p);
-    }
-    void add() { QTest::mouseClick(ui().CornerButtonAddCmd, Qt::LeftButton); }
-    void exportList() { form.CornerButtonExportFTPFileClick(); }
-    QString list() const { return QString::fromStdString(form.ListText()); }
-    void german() { form.applyLanguage(false); }
-    // The page loads from the changed model.
-    void refill() { form.setSetup(setup); }
-
-    TestPlatform platform;
-    SetupModel setup;
-    CommandPage form;
-};
-
 const QStringList PanelNames = {"ExpanderCfg",   "ExpanderFW",      "ExpanderMIntSInt",
                                 "ExpanderLimit", "ExpanderGrad",    "ExpanderSkal",
                                 "ExpanderTInt",  "ExpanderCfgDiag", "ExpanderQuery"};
@@ -77,22 +35,6 @@ QString Lines(std::initializer_list<const char *> lines)
     for (const char *line : lines)
         text += QString::fromUtf8(line) + QStringLiteral("\r\n");
     return text;
-}
-
-const QRegularExpression AckIdPattern(QStringLiteral("ackId=\"(\\d+)\""));
-
-// The list with every ackId replaced by "#", so lists compare whatever was drawn.
-QString Masked(QString text)
-{
-    return text.replace(AckIdPattern, QStringLiteral("ackId=\"#\""));
-}
-
-QStringList AckIds(const QString &text)
-{
-    QStringList ids;
-    for (const QRegularExpressionMatch &match : AckIdPattern.globalMatch(text))
-        ids << match.captured(1);
-    return ids;
 }
 
 QStringList ItemsOf(const QComboBox *combo)
