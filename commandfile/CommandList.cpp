@@ -5,6 +5,7 @@
 #include "commandfile/Messages.h"
 #include "commandfile/PlanEntries.h"
 #include "commandfile/PlanMessage.h"
+#include "commandfile/StationExportDialog.h"
 #include "common/AtomicFile.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
@@ -208,6 +209,7 @@ void CommandPage::CountAdded(int entries)
 void CommandPage::SetExportEnabled(bool enabled)
 {
     Form().CornerButtonExportFTPFile->setEnabled(enabled);
+    Form().CornerButtonExportStations->setEnabled(enabled);
 }
 
 // The entries that bring the logger to the plan, added as their panels add
@@ -277,6 +279,22 @@ void CommandPage::CornerButtonExportFTPFileClick()
         Tell(Dialogs::Kind::Error,
              Text(FileNotWritten)
                  .arg(path, QString::fromStdString(FileFaultReason(fault, !english_))));
+}
+
+// The list for each station of a list of IDs, in a dialog of its own that
+// takes the list as it is now.
+void CommandPage::CornerButtonExportStationsClick()
+{
+    std::string list = ListText();
+    if (!IsExportable(list))
+        return;
+    StationExportDialog::Job job{std::move(list), random_, Context().upperCase,
+                                 QString::fromStdString(ExportDir)};
+    auto *dialog = new StationExportDialog(environment_, english_, std::move(job), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &StationExportDialog::exported, this,
+            [this](const QString &folder) { ExportDir = folder.toStdString(); });
+    dialog->open();
 }
 
 void CommandPage::CornerButtonClearListClick()

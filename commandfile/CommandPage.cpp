@@ -99,6 +99,7 @@ void CommandPage::applyLanguage(bool english)
 void CommandPage::ApplyOwnTexts()
 {
     form_->CornerButtonCmdFromPlan->setText(Text(CommandsFromPlanCaption));
+    form_->CornerButtonExportStations->setText(Text(ExportStationsCaption));
 }
 
 void CommandPage::setPlanProvider(PlanProvider provider)
@@ -167,6 +168,8 @@ void CommandPage::ConnectHandlers()
             &CommandPage::CornerButtonCmdFromPlanClick);
     connect(ui.CornerButtonExportFTPFile, &QPushButton::clicked, this,
             &CommandPage::CornerButtonExportFTPFileClick);
+    connect(ui.CornerButtonExportStations, &QPushButton::clicked, this,
+            &CommandPage::CornerButtonExportStationsClick);
     connect(ui.CornerButtonClearList, &QPushButton::clicked, this,
             &CommandPage::CornerButtonClearListClick);
 }

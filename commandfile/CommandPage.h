@@ -78,6 +78,7 @@ public:
     void CornerButtonAddCmdClick();
     void CornerButtonCmdFromPlanClick();
     void CornerButtonExportFTPFileClick();
+    void CornerButtonExportStationsClick();
     void CornerButtonClearListClick();
 
     // Closes every panel the way start-up does.

@@ -215,6 +215,7 @@ void TestCommandsFromPlan::entriesFromPlans()
     QCOMPARE(ui.LabelCmdCounter->text(), QString("%1 / 10").arg(counter));
     QCOMPARE(ui.EditStationID->isEnabled(), counter == 0);
     QCOMPARE(ui.CornerButtonExportFTPFile->isEnabled(), counter > 0);
+    QCOMPARE(ui.CornerButtonExportStations->isEnabled(), counter > 0);
     QCOMPARE(ui.CornerButtonCmdFromPlan->isEnabled(), counter < MaxListEntries);
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled()); // no panel is open
 
@@ -264,6 +265,7 @@ void TestCommandsFromPlan::buttonFollowsTheCounter()
 
     QTest::mouseClick(ui.CornerButtonClearList, Qt::LeftButton);
     QVERIFY(ui.CornerButtonCmdFromPlan->isEnabled());
+    QVERIFY(!ui.CornerButtonExportStations->isEnabled());
     QVERIFY(ui.EditStationID->isEnabled());
 }
 
@@ -274,11 +276,13 @@ void TestCommandsFromPlan::captionsInBothLanguages()
     for (const bool german : {false, true, false}) {
         page.form.applyLanguage(!german);
         QCOMPARE(ui.CornerButtonCmdFromPlan->text(), Text(CommandsFromPlanCaption, german));
+        QCOMPARE(ui.CornerButtonExportStations->text(), Text(ExportStationsCaption, german));
     }
     // Made in German from the start.
     TestPlatform platform;
     CommandPage made(platform.environment(), false);
     QCOMPARE(made.Form().CornerButtonCmdFromPlan->text(), Text(CommandsFromPlanCaption, true));
+    QCOMPARE(made.Form().CornerButtonExportStations->text(), Text(ExportStationsCaption, true));
 }
 
 QTEST_MAIN(TestCommandsFromPlan)
