@@ -45,7 +45,9 @@ class NoDialogs : public Dialogs
 public:
     void showMessage(QWidget *, Kind, const QString &, QMessageBox::StandardButton) override {}
     QString openFileName(QWidget *, const FileRequest &) override { return {}; }
+    QStringList openFileNames(QWidget *, const FileRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileRequest &) override { return {}; }
+    QString folderName(QWidget *, const FileRequest &) override { return {}; }
 };
 
 double Median(std::vector<double> values)
