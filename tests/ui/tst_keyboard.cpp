@@ -63,7 +63,7 @@ using Change = std::function<void(OwnWidgets &)>;
 Q_DECLARE_METATYPE(Change)
 
 // Our own widgets without a mouse: reached by Tab, operated by keys, the
-// focus shown.
+// focus shown, the pages changed by Ctrl+Tab.
 class TestKeyboard : public QObject
 {
     Q_OBJECT
@@ -81,6 +81,9 @@ private slots:
     void focusIsDrawn_data();
     void focusIsDrawn();
     void clickLeavesNoRing();
+    void tabShowsFocus();
+    void pageKeys_data();
+    void pageKeys();
 };
 
 void TestKeyboard::tabVisits_data()
@@ -301,6 +304,61 @@ void TestKeyboard::clickLeavesNoRing()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(w.toggle->hasFocus());
     QVERIFY(w.toggle->grab().toImage() != before);
+}
+
+// The tab bar's own focus, drawn by the style, survives its own painting.
+void TestKeyboard::tabShowsFocus()
+{
+    OwnWidgets w;
+    QVERIFY(w.show());
+    QTabBar *bar = w.tabs->tabBar();
+    const QImage before = bar->grab().toImage();
+    while (QApplication::focusWidget() != bar && QApplication::focusWidget() != w.last)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(bar->hasFocus());
+    QVERIFY(bar->grab().toImage() != before);
+}
+
+void TestKeyboard::pageKeys_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::addRow("Ctrl+Tab skips the disabled page")
+        << "first" << 0 << int(Qt::Key_Tab) << ctrl << 2;
+    QTest::addRow("Ctrl+Tab goes round") << "first" << 2 << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::addRow("Ctrl+Shift+Tab goes round")
+        << "first" << 0 << int(Qt::Key_Tab) << ctrlShift << 2;
+    QTest::addRow("Ctrl+Shift+Tab as X11 sends it")
+        << "first" << 2 << int(Qt::Key_Backtab) << ctrlShift << 0;
+    QTest::addRow("Ctrl+Tab from the switch") << "toggle" << 0 << int(Qt::Key_Tab) << ctrl << 2;
+    QTest::addRow("Ctrl+Tab on the tab bar") << "tabbar" << 2 << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::addRow("Tab alone keeps the page") << "first" << 0 << int(Qt::Key_Tab) << 0 << 0;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the page wherever the focus is in the
+// window, passing over a disabled page.
+void TestKeyboard::pageKeys()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    OwnWidgets w;
+    QVERIFY(w.show());
+    w.tabs->setCurrentIndex(from);
+    QWidget *target = w.widget(focus);
+    target->setFocus();
+
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(w.tabs->currentIndex(), to);
 }
 
 QTEST_MAIN(TestKeyboard)
