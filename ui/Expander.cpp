@@ -18,6 +18,14 @@ constexpr int BorderWidth = 1;
 const QColor HeaderColor(0xe8, 0xee, 0xfb);
 const QColor BorderColor(0xc0, 0xc8, 0xd8);
 
+// The frame round an open panel's content; its top line is the header's
+// bottom one, drawn again.
+QRect ContentFrame(const Expander *panel)
+{
+    return {0, Expander::HeaderHeight - 1, panel->width() - 1,
+            panel->height() - Expander::HeaderHeight};
+}
+
 QFont HeaderFont(QFont font, bool bold)
 {
     font.setPixelSize(HeaderFontPixels);
@@ -107,8 +115,10 @@ void Expander::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The header draws the rest, over its own line.
+    painter.setClipRect(0, HeaderHeight, width(), height() - HeaderHeight);
     painter.setPen(BorderColor);
-    painter.drawRect(QRect(0, HeaderHeight - 1, width() - 1, height() - HeaderHeight));
+    painter.drawRect(ContentFrame(this));
 }
 
 // A click sent to the panel itself on its header line, as tests send it,
@@ -142,8 +152,12 @@ void ExpanderHeader::paintEvent(QPaintEvent *)
     painter.setPen(BorderColor);
     painter.setBrush(HeaderColor);
     painter.drawRect(header);
-
     const bool expanded = panel_->isExpanded();
+    if (expanded) {
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(ContentFrame(panel_));
+    }
+
     const qreal cx = 8 + ArrowSize / 2.0;
     const qreal cy = height() / 2.0;
     QPainterPath arrow;
