@@ -16,6 +16,7 @@ struct CommandOption
     std::string_view shortName; // "-o", or empty
     std::string_view value;     // what it takes, "table|csv|json"; empty for a switch
     std::string_view help;
+    bool required = false; // the command runs only with it
 };
 
 struct CommandArguments

@@ -2,8 +2,10 @@
 
 #include "app/CommandArguments.h"
 #include "app/EstimateCommand.h"
+#include "app/ReportCommand.h"
 
 #include <algorithm>
+#include <charconv>
 #include <array>
 #include <ostream>
 #include <sstream>
@@ -21,6 +23,16 @@ constexpr const char *HelpOption = "--help";
 constexpr const char *HelpShort = "-h";
 constexpr const char *VersionOption = "--version";
 constexpr const char *FormatOption = "--format";
+constexpr const char *OutputOption = "--output";
+constexpr const char *OutputShort = "-o";
+constexpr const char *LanguageOption = "--lang";
+constexpr const char *TargetYearsOption = "--target-years";
+constexpr const char *DataPlanOption = "--data-plan-mb";
+
+constexpr std::array<std::pair<std::string_view, bool>, 2> Languages = {{
+    {"en", false},
+    {"de", true},
+}};
 
 constexpr std::array<std::pair<std::string_view, OutputFormat>, 3> OutputFormats = {{
     {"table", OutputFormat::Table},
@@ -42,26 +54,84 @@ struct Command
                std::string &usageError);
 };
 
+// Sets value to the choice an option names from its table (name, value),
+// if the option is given; false with the usage error for a name the table
+// does not hold.
+template <typename Choices, typename Value>
+bool TakeChoice(const CommandArguments &arguments, const char *option, const Choices &choices,
+                const char *what, Value &value, std::string &usageError)
+{
+    const auto given = arguments.options.find(option);
+    if (given == arguments.options.end())
+        return true;
+    const auto known = std::find_if(choices.begin(), choices.end(), [&given](const auto &choice) {
+        return choice.first == given->second;
+    });
+    if (known == choices.end()) {
+        usageError = std::string("unknown ") + what + " \"" + given->second + "\"";
+        return false;
+    }
+    value = known->second;
+    return true;
+}
+
+// A target given as option, a number its spin box on the page takes; false
+// and the reason when it is not one.
+bool ReadTarget(const CommandArguments &arguments, const char *option, const TargetRange &range,
+                std::optional<double> &target, std::string &usageError)
+{
+    const auto given = arguments.options.find(option);
+    if (given == arguments.options.end())
+        return true;
+    const std::string &text = given->second;
+    double value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (fault != std::errc() || end != text.data() + text.size() || !range.Holds(value)) {
+        std::ostringstream reason;
+        reason << option << " takes a number from 0 to " << range.max << " with at most "
+               << range.decimals << (range.decimals == 1 ? " decimal" : " decimals") << ", not \""
+               << text << '"';
+        usageError = reason.str();
+        return false;
+    }
+    target = range.Rounded(value);
+    return true;
+}
+
 int RunEstimateCommand(const CommandArguments &arguments, std::ostream &out, std::ostream &err,
                        std::string &usageError)
 {
     EstimateOptions options;
-    if (const auto format = arguments.options.find(FormatOption);
-        format != arguments.options.end()) {
-        const auto known =
-            std::find_if(OutputFormats.begin(), OutputFormats.end(),
-                         [&format](const auto &f) { return f.first == format->second; });
-        if (known == OutputFormats.end()) {
-            usageError = "unknown format \"" + format->second + "\"";
-            return NotUnderstood;
-        }
-        options.format = known->second;
-    }
+    if (!TakeChoice(arguments, FormatOption, OutputFormats, "format", options.format, usageError) ||
+        !ReadTarget(arguments, TargetYearsOption, TargetYearsRange, options.targetYears,
+                    usageError) ||
+        !ReadTarget(arguments, DataPlanOption, DataPlanRange, options.dataPlanMB, usageError))
+        return NotUnderstood;
     if (arguments.operands.empty()) {
         usageError = "no file given";
         return NotUnderstood;
     }
     return RunEstimate(options, arguments.operands, out, err);
+}
+
+int RunReportCommand(const CommandArguments &arguments, std::ostream &, std::ostream &err,
+                     std::string &usageError)
+{
+    ReportOptions options;
+    if (!TakeChoice(arguments, LanguageOption, Languages, "language", options.german, usageError))
+        return NotUnderstood;
+    const auto output = arguments.options.find(OutputOption);
+    if (output == arguments.options.end() || output->second.empty()) {
+        usageError = "no output file given (-o OUT.pdf)";
+        return NotUnderstood;
+    }
+    if (arguments.operands.size() != 1) {
+        usageError = arguments.operands.empty() ? "no file given" : "more than one file given";
+        return NotUnderstood;
+    }
+    options.file = arguments.operands.front();
+    options.output = output->second;
+    return RunReport(options, err);
 }
 
 const std::vector<Command> &Commands()
@@ -71,9 +141,23 @@ const std::vector<Command> &Commands()
          "FILE...",
          "Estimates battery life and data volume of each file, a logger's setup file or a plan "
          "file (told apart by content), as the estimator page shows them after importing or "
-         "opening it.",
-         {{FormatOption, {}, "table|csv|json", "how to write the results (default: table)"}, Help},
+         "opening it. A target given adds a column: the shortest TX1 interval of the interval "
+         "table from which on every interval meets it, every other input of the file "
+         "unchanged; empty when none does. A plan file's own targets are not used.",
+         {{FormatOption, {}, "table|csv|json", "how to write the results (default: table)"},
+          {TargetYearsOption, {}, "N", "adds the shortest TX1 interval for N years at -20 °C"},
+          {DataPlanOption, {}, "M", "adds the shortest TX1 interval within M MB a month"},
+          Help},
          RunEstimateCommand},
+        {"report",
+         "FILE",
+         "Writes the station report of a setup or plan file as a one-page A4 PDF: the inputs, "
+         "the results, the chart and the disclaimers, as the estimator page shows them after "
+         "importing or opening the file, dated today.",
+         {{OutputOption, OutputShort, "OUT.pdf", "the PDF file to write", true},
+          {LanguageOption, {}, "en|de", "the report's language (default: en)"},
+          Help},
+         RunReportCommand},
     };
     return commands;
 }
@@ -112,7 +196,10 @@ std::string Usage()
     for (const Command &command : Commands()) {
         text << more << ProgramName << ' ' << command.name;
         for (const CommandOption &option : command.options) {
-            if (!option.value.empty())
+            if (option.required)
+                text << ' ' << (option.shortName.empty() ? option.name : option.shortName) << ' '
+                     << option.value;
+            else if (!option.value.empty())
                 text << " [" << option.name << ' ' << option.value << ']';
         }
         text << ' ' << command.operands << '\n';
@@ -136,8 +223,9 @@ std::string Usage()
         }
     }
     text << '\n'
-         << Wrapped("Exit status: 0 when every file was estimated, 1 when one was not, 2 when "
-                    "the arguments are not understood.",
+         << Wrapped("Exit status: 0 when every file was estimated or the report written, 1 when "
+                    "a file could not be read or the report not written, 2 when the arguments "
+                    "are not understood.",
                     0);
     return text.str();
 }

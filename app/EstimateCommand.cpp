@@ -4,6 +4,7 @@
 #include "app/ResultTable.h"
 #include "common/InputFile.h"
 #include "common/Text.h"
+#include "estimators/PlanItems.h"
 #include "planfile/FileKind.h"
 #include "planfile/PlanFile.h"
 #include "setup/ByteSource.h"
@@ -45,9 +46,22 @@ ResultCell TextOrAbsent(const std::string &text)
     return text.empty() ? ResultCell() : ResultCell(text);
 }
 
+// The interval's seconds; absent when no interval of the table meets the target.
+ResultCell Seconds(const IntervalAnswer &answer)
+{
+    if (answer.kind != IntervalAnswer::Kind::Reached)
+        return {};
+    return std::to_string(*TransmissionIntervalAt(answer.interval));
+}
+
+PlanningTargets TargetsOf(const EstimateOptions &options)
+{
+    return {options.targetYears.value_or(0), options.dataPlanMB.value_or(0)};
+}
+
 // The file, its station, each figure and the error, in this order; options
 // of later versions append theirs.
-std::vector<EstimateColumn> Columns(const EstimateOptions &)
+std::vector<EstimateColumn> Columns(const EstimateOptions &options)
 {
     std::vector<EstimateColumn> columns = {
         {{"file", "file"}, [](const EstimateRow &row) { return ResultCell(row.estimate.file); }},
@@ -60,6 +74,14 @@ std::vector<EstimateColumn> Columns(const EstimateOptions &)
     }
     columns.push_back({{"error", "error"},
                        [](const EstimateRow &row) { return TextOrAbsent(row.estimate.error); }});
+    if (options.targetYears)
+        columns.push_back(
+            {{"shortest_tx1_interval_s_for_target", "TX1 s target", true},
+             [](const EstimateRow &row) { return Seconds(row.estimate.tx1ForTarget); }});
+    if (options.dataPlanMB)
+        columns.push_back(
+            {{"shortest_tx1_interval_s_for_data_plan", "TX1 s data plan", true},
+             [](const EstimateRow &row) { return Seconds(row.estimate.tx1ForDataPlan); }});
     return columns;
 }
 
@@ -105,20 +127,30 @@ std::optional<StationPlan> PlanOf(const std::string &bytes, std::string &error)
 
 } // namespace
 
-FileEstimate EstimateFile(const std::string &path)
+std::optional<StationPlan> ReadPlanOrSetup(const std::string &path, std::string &error)
+{
+    std::string bytes;
+    if (const FileFault fault = ReadInputFile(path, bytes)) {
+        error = FileFaultReason(fault, German);
+        return std::nullopt;
+    }
+    return PlanOf(bytes, error);
+}
+
+FileEstimate EstimateFile(const std::string &path, const PlanningTargets &targets)
 {
     FileEstimate estimate;
     estimate.file = path;
-    std::string bytes;
-    if (const FileFault fault = ReadInputFile(path, bytes)) {
-        estimate.error = FileFaultReason(fault, German);
-        return estimate;
-    }
-    const std::optional<StationPlan> plan = PlanOf(bytes, estimate.error);
+    const std::optional<StationPlan> plan = ReadPlanOrSetup(path, estimate.error);
     if (!plan)
         return estimate;
     estimate.stationId = Latin1ToUtf8(plan->stationId);
     estimate.figures = FiguresOf(*plan);
+    if (targets.Any()) {
+        const TransmissionAids tx1 = ComputePlanningAids(*plan, targets).transmissions[1];
+        estimate.tx1ForTarget = tx1.life[static_cast<std::size_t>(TemperatureRow::AtMinus20C)];
+        estimate.tx1ForDataPlan = tx1.dataPlan;
+    }
     return estimate;
 }
 
@@ -147,7 +179,7 @@ int RunEstimate(const EstimateOptions &options, const std::vector<std::string> &
     int status = 0;
     std::vector<ResultCell> cells(columns.size());
     for (const std::string &file : files) {
-        const FileEstimate estimate = EstimateFile(file);
+        const FileEstimate estimate = EstimateFile(file, TargetsOf(options));
         if (!estimate.error.empty()) {
             err << ProgramName << ": " << file << ": " << estimate.error << '\n';
             status = 1;

@@ -77,6 +77,8 @@ void TFormMain::AddPages(const Settings &settings)
     ui->TabControlMain->addTab(estimators_, QString());
     ui->TabControlMain->addTab(commands_, QString());
     commands_->ExportDir = settings.ExportDir;
+    // The command page adds the entries of the plan the estimator page shows.
+    commands_->setPlanProvider([this] { return estimators_->plan(); });
     import_ = new SetupImport(environment_, LanguageEN, this);
     import_->ImportDir = settings.ImportDir;
     PlanDir = settings.PlanDir;

@@ -1,7 +1,8 @@
 // Times one user change on the estimator page end to end, in-process and
 // without painting: a storage interval picked with "Change all" on, through
-// the interval rule, both estimates and the result labels. Also times the two
-// models alone on the start-up inputs. Prints medians.
+// the interval rule, both estimates and the result labels; then the same
+// with both targets set, adding the planning aids, their marks and answers.
+// Also times the two models alone on the start-up inputs. Prints medians.
 
 #include "app/FormMain.h"
 #include "estimators/BatteryModel.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,7 +45,9 @@ class NoDialogs : public Dialogs
 public:
     void showMessage(QWidget *, Kind, const QString &, QMessageBox::StandardButton) override {}
     QString openFileName(QWidget *, const FileRequest &) override { return {}; }
+    QStringList openFileNames(QWidget *, const FileRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileRequest &) override { return {}; }
+    QString folderName(QWidget *, const FileRequest &) override { return {}; }
 };
 
 double Median(std::vector<double> values)
@@ -143,17 +147,25 @@ int main(int argc, char **argv)
     QComboBox *storage = Named<QComboBox>(form, "ComboBoxS3");
     EstimatorPage &page = form.Estimators();
 
-    const int runsBefore = page.DataVolumeRuns();
-    const double change = MedianMicroseconds(TimedChanges, [storage](int i) {
+    const auto changeStorage = [storage](int i) {
         storage->setCurrentIndex(i % 2 == 0 ? FirstItem : SecondItem);
-    });
+    };
+    const int runsBefore = page.DataVolumeRuns();
+    const double change = MedianMicroseconds(TimedChanges, changeStorage);
     const int runs = page.DataVolumeRuns() - runsBefore;
+    Named<QDoubleSpinBox>(form, "SpinBoxTargetYears")->setValue(5);
+    Named<QDoubleSpinBox>(form, "SpinBoxDataPlanMB")->setValue(50);
+    const int aidsBefore = page.PlanningAidsRuns();
+    const double withTargets = MedianMicroseconds(TimedChanges, changeStorage);
+    const int aidsRuns = page.PlanningAidsRuns() - aidsBefore;
     const double estimates =
         MedianMicroseconds(TimedChanges, [&page](int) { page.CalcDataVolume(); });
     const double models = ModelNanoseconds();
 
     std::printf("one change (ComboBoxS3, Change all) %8.2f us median, %d estimates in %d changes\n",
                 change, runs, WarmUpChanges + TimedChanges);
+    std::printf("the same with both targets set      %8.2f us median, %d aids in %d changes\n",
+                withTargets, aidsRuns, WarmUpChanges + TimedChanges);
     std::printf("CalcDataVolume + CalcBattLife alone %8.2f us median\n", estimates);
     std::printf("both models alone                   %8.1f ns median\n", models);
     std::printf("page: %s / %s, battery %s days\n",

@@ -1,7 +1,11 @@
 #include "commandfile/CommandPage.h"
 
 #include "commandfile/ExportFile.h"
+#include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
+#include "commandfile/PlanEntries.h"
+#include "commandfile/PlanMessage.h"
+#include "commandfile/StationExportDialog.h"
 #include "common/AtomicFile.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
@@ -9,9 +13,10 @@
 #include "ui_CommandPage.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QScrollBar>
 #include <QTextDocument>
+
+#include <cerrno>
 
 namespace {
 
@@ -169,13 +174,13 @@ void CommandPage::ShowPanelMessages(const Expander *panel, const PanelInput &inp
 
 void CommandPage::ShowCount()
 {
-    Form().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(CmdCounter).arg(MaxEntries));
+    Form().LabelCmdCounter->setText(QStringLiteral("%1 / %2").arg(CmdCounter).arg(MaxListEntries));
 }
 
 void CommandPage::CornerButtonAddCmdClick()
 {
     const Expander *panel = OpenPanel();
-    if (!panel || CmdCounter >= MaxEntries)
+    if (!panel || CmdCounter >= MaxListEntries)
         return;
     const PanelInput input = InputOf(panel);
     if (const auto missing = MissingSelection(input)) {
@@ -185,14 +190,58 @@ void CommandPage::CornerButtonAddCmdClick()
     const std::string entry = BuildEntry(input, Context(), random_);
     ShowPanelMessages(panel, input);
     SetListText(InsertEntry(ListText(), KindOf(input), entry));
+    CountAdded(1);
+}
 
+// The list now holds entries for the station of the ID field: the field stays
+// as it is until the list is cleared.
+void CommandPage::CountAdded(int entries)
+{
     auto &ui = Form();
-    ++CmdCounter;
+    CmdCounter += entries;
     ShowCount();
-    ui.CornerButtonExportFTPFile->setEnabled(true);
-    ui.CornerButtonAddCmd->setEnabled(CmdCounter < MaxEntries);
+    SetExportEnabled(true);
+    UpdateAddButton();
     ui.EditStationID->setEnabled(false);
     ui.MemoCmdList->verticalScrollBar()->setValue(ui.MemoCmdList->verticalScrollBar()->maximum());
+}
+
+void CommandPage::SetExportEnabled(bool enabled)
+{
+    Form().CornerButtonExportFTPFile->setEnabled(enabled);
+    Form().CornerButtonExportStations->setEnabled(enabled);
+}
+
+// The entries that bring the logger to the plan, added as their panels add
+// them, all or, where the list has no room, none of one: what is left out is
+// named in one message.
+void CommandPage::CornerButtonCmdFromPlanClick()
+{
+    if (!planProvider_ || CmdCounter >= MaxListEntries)
+        return;
+    PlanEntryContext context;
+    context.stationId = Form().EditStationID->text().toStdString();
+    context.upperCase = Context().upperCase;
+    context.entriesInList = CmdCounter;
+    context.weekdayItems = WeekdayItemsOf(setup_);
+    const PlanEntries added = EntriesFromPlan(planProvider_(), context, random_);
+
+    std::string list = ListText();
+    bool sampling = false;
+    for (const PlanEntry &entry : added.entries) {
+        list = InsertEntry(list, KindOf(entry.panel), entry.text);
+        sampling = sampling || std::holds_alternative<SamplingInput>(entry.panel);
+    }
+    if (!added.entries.empty()) {
+        SetListText(list);
+        ShowPlanPanels(added);
+        CountAdded(static_cast<int>(added.entries.size()));
+    }
+    if (sampling)
+        Tell(Dialogs::Kind::Warning, Text(DataMemoryMayBeDeleted));
+    if (!added.leftOut.empty())
+        Tell(Dialogs::Kind::Warning,
+             QString::fromStdString(PlanLeftOutMessage(added.leftOut, !english_)));
 }
 
 void CommandPage::CornerButtonExportFTPFileClick()
@@ -212,10 +261,6 @@ void CommandPage::CornerButtonExportFTPFileClick()
         return;
     ExportDir = ExportFolderOf(path.toStdString());
 
-    if (QFileInfo::exists(path)) {
-        Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
-        return;
-    }
     const Latin1Text encoded = ToLatin1(list);
     if (encoded.unencodable) {
         Tell(Dialogs::Kind::Error, Text(CharacterNotExportable)
@@ -223,12 +268,33 @@ void CommandPage::CornerButtonExportFTPFileClick()
                                        .arg(encoded.unencodable->line));
         return;
     }
-    // Written aside and renamed into place, so a failure leaves no partial file.
-    if (const FileFault fault =
-            WriteFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes))
+    // Written aside and placed under its name only if that name is free, in
+    // one step: a file that exists, or appears meanwhile, is never replaced,
+    // and a failure leaves no partial file.
+    const FileFault fault =
+        WriteNewFileAtomically(QFile::encodeName(path).toStdString(), encoded.bytes);
+    if (fault.kind == FileFault::Kind::System && fault.systemError == EEXIST)
+        Tell(Dialogs::Kind::Error, Text(FileAlreadyExists).arg(path), QMessageBox::Cancel);
+    else if (fault)
         Tell(Dialogs::Kind::Error,
              Text(FileNotWritten)
                  .arg(path, QString::fromStdString(FileFaultReason(fault, !english_))));
+}
+
+// The list for each station of a list of IDs, in a dialog of its own that
+// takes the list as it is now.
+void CommandPage::CornerButtonExportStationsClick()
+{
+    std::string list = ListText();
+    if (!IsExportable(list))
+        return;
+    StationExportDialog::Job job{std::move(list), random_, Context().upperCase,
+                                 QString::fromStdString(ExportDir)};
+    auto *dialog = new StationExportDialog(environment_, english_, std::move(job), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &StationExportDialog::exported, this,
+            [this](const QString &folder) { ExportDir = folder.toStdString(); });
+    dialog->open();
 }
 
 void CommandPage::CornerButtonClearListClick()
@@ -237,7 +303,7 @@ void CommandPage::CornerButtonClearListClick()
     ui.MemoCmdList->clear();
     CmdCounter = 0;
     ShowCount();
-    ui.CornerButtonExportFTPFile->setEnabled(false);
+    SetExportEnabled(false);
     ui.EditStationID->setEnabled(true);
     ExpanderExpandedChanged(nullptr);
 }

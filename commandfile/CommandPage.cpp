@@ -1,6 +1,9 @@
 #include "commandfile/CommandPage.h"
 
+#include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
+#include "commandfile/PageTexts.h"
+#include "commandfile/PlanEntries.h"
 #include "common/IdLengths.h"
 #include "common/IntervalTables.h"
 #include "common/TimeUnits.h"
@@ -65,6 +68,7 @@ void CommandPage::CreateForm()
     FillFrom(startupFill_ ? *startupFill_ : setup_);
     SetDefaultIntervals();
     ApplyLanguageTexts(this, english_, false);
+    ApplyOwnTexts();
     if (filledSinceStart_)
         FillFrom(setup_);
     startupFill_.reset();
@@ -86,8 +90,23 @@ void CommandPage::setSetup(const SetupModel &model)
 void CommandPage::applyLanguage(bool english)
 {
     english_ = english;
-    if (form_)
+    if (form_) {
         ApplyLanguageTexts(this, english_, false);
+        ApplyOwnTexts();
+    }
+}
+
+void CommandPage::ApplyOwnTexts()
+{
+    form_->CornerButtonCmdFromPlan->setText(Text(CommandsFromPlanCaption));
+    form_->CornerButtonExportStations->setText(Text(ExportStationsCaption));
+}
+
+void CommandPage::setPlanProvider(PlanProvider provider)
+{
+    planProvider_ = std::move(provider);
+    if (form_)
+        UpdateAddButton();
 }
 
 // The measurement drop-downs start on the hourly entry, the transmission and
@@ -145,8 +164,12 @@ void CommandPage::ConnectHandlers()
 
     connect(ui.CornerButtonAddCmd, &QPushButton::clicked, this,
             &CommandPage::CornerButtonAddCmdClick);
+    connect(ui.CornerButtonCmdFromPlan, &QPushButton::clicked, this,
+            &CommandPage::CornerButtonCmdFromPlanClick);
     connect(ui.CornerButtonExportFTPFile, &QPushButton::clicked, this,
             &CommandPage::CornerButtonExportFTPFileClick);
+    connect(ui.CornerButtonExportStations, &QPushButton::clicked, this,
+            &CommandPage::CornerButtonExportStationsClick);
     connect(ui.CornerButtonClearList, &QPushButton::clicked, this,
             &CommandPage::CornerButtonClearListClick);
 }
@@ -209,9 +232,13 @@ bool CommandPage::AnyPanelOpen() const
     return OpenPanel() != nullptr;
 }
 
+// The plan's entries need no open panel; while the list has room, the plan
+// gives at least one entry or names why it gives none.
 void CommandPage::UpdateAddButton()
 {
-    Form().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && CmdCounter < MaxEntries);
+    const bool room = CmdCounter < MaxListEntries;
+    Form().CornerButtonAddCmd->setEnabled(AnyPanelOpen() && room);
+    Form().CornerButtonCmdFromPlan->setEnabled(planProvider_ && room);
 }
 
 void CommandPage::CollapseAtStart()
@@ -352,6 +379,36 @@ void CommandPage::LoadTransmission(const SetupModel &model)
     Choose(ui.ComboBoxTIAlarmInt1, TxIntervalIndexOf(tx.AlarmInt1));
     Choose(ui.ComboBoxTIAlarmInt2, TxIntervalIndexOf(tx.AlarmInt2));
     Choose(ui.ComboBoxTIAlarmInt3, TxIntervalIndexOf(tx.AlarmInt3));
+}
+
+// The sampling and transmission panels show the values of the plan's last
+// entry of each, over what the setup model loaded for the chosen channel or
+// transmission.
+void CommandPage::ShowPlanPanels(const PlanEntries &added)
+{
+    auto &ui = Form();
+    if (const auto &panel = added.samplingPanel) {
+        QComboBox *combo = ui.ComboEditMeasurementID;
+        const QString id = QString::fromStdString(
+            NormalizeId(panel->measurementId, MeasurementIdLength, Context().upperCase));
+        const int listed = combo->findText(id, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (listed >= 0)
+            combo->setCurrentIndex(listed);
+        else
+            combo->setEditText(id);
+        Choose(ui.ComboBoxMInt2, panel->input.samplingItem);
+        ui.CheckBoxSint->setChecked(panel->input.averaging);
+        Choose(ui.ComboBoxSInt2, panel->input.averagingItem);
+    }
+    if (const auto &panel = added.transmissionPanel) {
+        ui.SpinBoxTIIndex->setValue(panel->index);
+        Choose(ui.ComboBoxTIInterval, panel->intervalItem);
+        ui.CheckBoxTIOffset->setChecked(panel->offsetTicked);
+        const std::array<QCheckBox *, AlarmIntervalCount> alarms = {
+            ui.CheckBoxTIAlarmInt1, ui.CheckBoxTIAlarmInt2, ui.CheckBoxTIAlarmInt3};
+        for (std::size_t k = 0; k < alarms.size(); ++k)
+            alarms[k]->setChecked(panel->alarmTicked[k]);
+    }
 }
 
 // Until the form is made, the models it is to be filled from are kept: the

@@ -2,6 +2,7 @@
 
 #include "commandfile/AckId.h"
 #include "commandfile/EntryBuilder.h"
+#include "estimators/StationPlan.h"
 #include "setup/SetupModel.h"
 #include "ui/Dialogs.h"
 #include "ui/Environment.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@ class Expander;
 class QDate;
 
 struct Message;
+struct PlanEntries;
 
 // The command file page: the nine panels, the measurement selectors, adding
 // entries, export and clearing. Its controls are made when it is first shown
@@ -30,7 +33,6 @@ class CommandPage : public QWidget
 
 public:
     static constexpr int PanelCount = 9;
-    static constexpr int MaxEntries = 10;
 
     CommandPage(Environment environment, bool english, QWidget *parent = nullptr);
     ~CommandPage() override;
@@ -40,6 +42,10 @@ public:
     void setSetup(const SetupModel &model);
     // The page's texts, and the language of its messages.
     void applyLanguage(bool english);
+    // Where "Commands from the plan" takes the plan from: the window hands
+    // in the estimator page's. Without one the button stays disabled.
+    using PlanProvider = std::function<StationPlan()>;
+    void setPlanProvider(PlanProvider provider);
 
     // The page's controls, made on first use. Making them does not change
     // what the page holds.
@@ -70,7 +76,9 @@ public:
     void ComboEditMeasurementIDExit();
 
     void CornerButtonAddCmdClick();
+    void CornerButtonCmdFromPlanClick();
     void CornerButtonExportFTPFileClick();
+    void CornerButtonExportStationsClick();
     void CornerButtonClearListClick();
 
     // Closes every panel the way start-up does.
@@ -94,7 +102,11 @@ private:
     void SetDefaultIntervals();
     void ConnectHandlers();
     void ShowSelectorOf(const Expander *panel);
+    void ApplyOwnTexts();
     void UpdateAddButton();
+    void SetExportEnabled(bool enabled);
+    void CountAdded(int entries);
+    void ShowPlanPanels(const PlanEntries &added);
     const ChannelRec *ChosenChannel(const SetupModel &model) const;
     void LoadChannel(const SetupModel &model);
     void LoadLimitSlot(const SetupModel &model);
@@ -121,4 +133,5 @@ private:
     bool filledSinceStart_ = false;
     std::array<Expander *, PanelCount> panels_{};
     RandomSource random_;
+    PlanProvider planProvider_;
 };

@@ -39,11 +39,13 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
             &EstimatorPage::LabelMDisclaimerClick);
     connect(ui->LabelVDisclaimer, &ClickLabel::clicked, this,
             &EstimatorPage::LabelVDisclaimerClick);
+    SetUpTargets();
 
     CalcDisabled = true;
     SetDefaultIntervals();
     ShowConductivityRows(false);
     ApplyLanguageTexts(this, english_, ChangeChannelNames);
+    ApplyPlanningTexts();
     CalcDisabled = false;
     CalcVolumeNew = true;
     CalcBattLifetimeNew = true;
@@ -131,12 +133,19 @@ void EstimatorPage::AsOneChange(const std::function<void()> &change)
     try {
         change();
     } catch (...) {
-        if (--changeDepth_ == 0)
-            emit planChanged();
+        EndChange();
         throw;
     }
-    if (--changeDepth_ == 0)
-        emit planChanged();
+    EndChange();
+}
+
+// The planning aids follow the figures once, when the outermost change ends.
+void EstimatorPage::EndChange()
+{
+    if (--changeDepth_ > 0)
+        return;
+    UpdatePlanningAids();
+    emit planChanged();
 }
 
 void EstimatorPage::applyLanguage(bool english)
@@ -154,6 +163,7 @@ void EstimatorPage::applyLanguage(bool english)
         AsOneChange(apply);
     else
         apply();
+    ApplyPlanningTexts();
 }
 
 void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
@@ -215,7 +225,8 @@ void EstimatorPage::CalcDataVolume()
         ui->LabelVolMonth2->setText(off);
     }
     show(ui->LabelVolTransTotal, result.perTX1 + result.perTX2);
-    show(ui->LabelVolMonthTotal, result.month1 + result.month2);
+    monthBytes_ = result.month1 + result.month2;
+    show(ui->LabelVolMonthTotal, monthBytes_);
     ++dataVolumeRuns_;
     CalcBattLife();
 }

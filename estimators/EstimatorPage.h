@@ -2,6 +2,7 @@
 
 #include "common/OneBasedArray.h"
 #include "estimators/BatteryModel.h"
+#include "estimators/PlanningAids.h"
 #include "estimators/StationPlan.h"
 #include "ui/Environment.h"
 
@@ -17,7 +18,10 @@
 namespace Ui {
 class EstimatorPage;
 }
+class ChartWidget;
 class QComboBox;
+class QDialog;
+class QDoubleSpinBox;
 class QFrame;
 class QLabel;
 class QSpinBox;
@@ -111,10 +115,14 @@ public:
     void LabelVResultClick();
     void LabelMDisclaimerClick();
     void LabelVDisclaimerClick();
+    // Opens the chart window, or brings the one open to the front.
+    void LabelChartClick();
 
     // Completed data volume estimates since start; lets tests see that one
     // change computes once.
     int DataVolumeRuns() const { return dataVolumeRuns_; }
+    // Computations of the planning aids since start, likewise.
+    int PlanningAidsRuns() const { return planningAidsRuns_; }
 
     // The measurement rows M1 to M8, gathered by name.
     OneBasedArray<QLabel *, EstimatorRowCount> MeasurementLabel;
@@ -185,6 +193,17 @@ private:
                          QFrame *bar);
     void ShowText(const std::string &text, bool information);
 
+    // Planning aids: the targets, their marks and answers, the chart.
+    void SetUpTargets();
+    PlanningTargets Targets() const;
+    void ShowTargets(const PlanningTargets &targets);
+    void EndChange();
+    void UpdatePlanningAids();
+    void ShowTargetMarks();
+    void ShowAnswers();
+    void ShowChart(const StationPlan &plan);
+    void ApplyPlanningTexts();
+
     void samplingChanged();
     void storageChanged();
     void conductivityToggled();
@@ -199,4 +218,11 @@ private:
     std::string stationId_;
     int changeDepth_ = 0;
     int dataVolumeRuns_ = 0;
+    // Both transmissions' bytes per month, as the total shows them.
+    double monthBytes_ = 0;
+    // Computed after a change only while a target is set or the chart is open.
+    std::optional<PlanningAids> aids_;
+    int planningAidsRuns_ = 0;
+    QDialog *chartDialog_ = nullptr;
+    ChartWidget *chart_ = nullptr;
 };

@@ -45,6 +45,7 @@ StationPlan EstimatorPage::plan() const
         tx.backupPercent = c.backupPercent->value();
     }
     plan.stationId = stationId_;
+    plan.targets = Targets();
     return plan;
 }
 
@@ -74,6 +75,7 @@ void EstimatorPage::setPlan(const StationPlan &plan)
                     c.eventsNumber->setValue(tx.eventsNumber);
                     c.backupPercent->setValue(tx.backupPercent);
                 }
+                ShowTargets(plan.targets);
             } catch (...) {
                 CalcDisabled = false;
                 throw;

@@ -5,11 +5,6 @@
 
 namespace {
 
-bool IsTarget(double target)
-{
-    return target > 0;
-}
-
 template <typename Meets>
 IntervalAnswer Shortest(const std::array<IntervalPoint, TxIntervalCount> &points, Meets meets)
 {

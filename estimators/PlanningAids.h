@@ -4,6 +4,7 @@
 #include "common/ListItems.h"
 #include "common/OneBasedArray.h"
 #include "estimators/BatteryModel.h"
+#include "estimators/PlanningTargets.h"
 
 #include <array>
 
@@ -25,13 +26,6 @@ inline constexpr std::array<double, TemperatureRowCount> RowCapacity = {Capacity
 
 // A data plan counts decimal megabytes, like the volume figures.
 inline constexpr double BytesPerMegabyte = 1000000;
-
-// 0 (or anything not above 0) is no target.
-struct PlanningTargets
-{
-    double years = 0;
-    double dataPlanMB = 0;
-};
 
 // Life reaches the target when the uncapped years are at least the target;
 // the monthly bytes of both transmissions together stay within the plan when

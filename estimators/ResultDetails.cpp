@@ -79,12 +79,6 @@ const std::array<const char *, 4> VolumeDisclaimerGerman = {
     "Event-Einträgen, usw. lassen das zu übertragende Volumen ansteigen.",
 };
 
-// Pattern "0.###".
-std::string Share(double mAh, char decimalSeparator)
-{
-    return FormatFloatPattern(mAh, 0, 3, decimalSeparator);
-}
-
 // A rounded byte count as a whole number without separators.
 std::string WholeBytes(double bytes)
 {
@@ -95,18 +89,23 @@ std::string WholeBytes(double bytes)
 
 } // namespace
 
+std::string ChargeText(double mAh, char decimalSeparator)
+{
+    return FormatFloatPattern(mAh, 0, 3, decimalSeparator);
+}
+
 std::string BatteryBreakdown(const BatteryShares &s, char sep)
 {
     const std::array<std::string, 7> lines = {
         "Power Consumption in detail:  [ mAh ]",
-        std::string("Measurements:  ") + Tab + Share(s.mAhMeas, sep),
-        std::string("Transmission 1:  ") + Tab + Share(s.mAhTrans11, sep) + Tab +
-            Share(s.mAhTrans12, sep),
-        std::string("Transmission 2:  ") + Tab + Share(s.mAhTrans21, sep) + Tab +
-            Share(s.mAhTrans22, sep),
-        std::string("Local BLE:  ") + Tab + Share(s.mAhBLE, sep),
-        std::string("Idle (Ruhe):  ") + Tab + Share(s.mAhIdle, sep),
-        std::string("Total:  ") + Tab + Tab + Share(s.mAhTotal, sep),
+        std::string("Measurements:  ") + Tab + ChargeText(s.mAhMeas, sep),
+        std::string("Transmission 1:  ") + Tab + ChargeText(s.mAhTrans11, sep) + Tab +
+            ChargeText(s.mAhTrans12, sep),
+        std::string("Transmission 2:  ") + Tab + ChargeText(s.mAhTrans21, sep) + Tab +
+            ChargeText(s.mAhTrans22, sep),
+        std::string("Local BLE:  ") + Tab + ChargeText(s.mAhBLE, sep),
+        std::string("Idle (Ruhe):  ") + Tab + ChargeText(s.mAhIdle, sep),
+        std::string("Total:  ") + Tab + Tab + ChargeText(s.mAhTotal, sep),
     };
     return JoinLines(lines);
 }

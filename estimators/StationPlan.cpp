@@ -53,7 +53,8 @@ bool StationPlan::operator==(const StationPlan &other) const
 {
     return SameItems(rows, other.rows) && conductivity == other.conductivity &&
            observer == other.observer && network == other.network &&
-           SameItems(transmissions, other.transmissions) && stationId == other.stationId;
+           SameItems(transmissions, other.transmissions) && stationId == other.stationId &&
+           targets == other.targets;
 }
 
 StationPlan DefaultPlan()

@@ -4,6 +4,7 @@
 #include "common/OneBasedArray.h"
 #include "common/TimeUnits.h"
 #include "estimators/BatteryModel.h"
+#include "estimators/PlanningTargets.h"
 #include "estimators/VolumeModel.h"
 
 #include <array>
@@ -105,6 +106,8 @@ struct StationPlan
     OneBasedArray<Transmission, EstimatorTransmissionCount> transmissions;
     // The station ID an import gave; empty when none is known.
     std::string stationId;
+    // None at start; an import keeps them.
+    PlanningTargets targets;
 
     bool operator==(const StationPlan &other) const;
     bool operator!=(const StationPlan &other) const { return !(*this == other); }

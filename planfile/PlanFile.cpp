@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 
 using Json = nlohmann::ordered_json;
@@ -55,6 +56,9 @@ constexpr const char *EventsNumber = "events_number";
 constexpr const char *SecondaryMode = "secondary_server_mode";
 constexpr const char *SecondaryServer = "secondary_server_type";
 constexpr const char *BackupPercent = "backup_percent";
+constexpr const char *Targets = "targets";
+constexpr const char *TargetYears = "battery_life_years";
+constexpr const char *DataPlan = "data_plan_mb";
 constexpr const char *Results = "results";
 } // namespace Key
 
@@ -97,6 +101,7 @@ const ExpectedText ExpectedTexts[] = {
     {Expected::TrueOrFalse, {"true or false", "true oder false"}},
     {Expected::WholeNumber, {"a whole number", "eine ganze Zahl"}},
     {Expected::WholeNumberOrNull, {"a whole number or null", "eine ganze Zahl oder null"}},
+    {Expected::Number, {"a number", "eine Zahl"}},
     {Expected::Text, {"a text", "ein Text"}},
     {Expected::TextOrNull, {"a text or null", "ein Text oder null"}},
 };
@@ -163,6 +168,21 @@ Json TransmissionJson(int number, const StationPlan::Transmission &tx)
     entry[Key::SecondaryMode] = IdOrNull(tx.secondaryMode);
     entry[Key::SecondaryServer] = IdOrNull(tx.secondaryServer);
     entry[Key::BackupPercent] = tx.backupPercent;
+    return entry;
+}
+
+// A whole target as a whole number, so that "5" does not read "5.0".
+Json TargetJson(double value)
+{
+    const double whole = std::round(value);
+    return whole == value ? Json(static_cast<std::int64_t>(whole)) : Json(value);
+}
+
+Json TargetsJson(const PlanningTargets &targets)
+{
+    Json entry;
+    entry[Key::TargetYears] = TargetJson(targets.years);
+    entry[Key::DataPlan] = TargetJson(targets.dataPlanMB);
     return entry;
 }
 
@@ -244,6 +264,13 @@ public:
                     [this, &plan](const Json &entry, const std::string &path, int tx) {
                         ReadTransmission(entry, path, plan.transmissions[tx]);
                     });
+        // Optional: a plan without it has no targets.
+        if (root_.contains(Key::Targets)) {
+            const Json &targets =
+                Typed(root_, {}, Key::Targets, &Json::is_object, Expected::Object);
+            plan.targets.years = Target(targets, Key::Targets, Key::TargetYears, TargetYearsRange);
+            plan.targets.dataPlanMB = Target(targets, Key::Targets, Key::DataPlan, DataPlanRange);
+        }
         return plan;
     }
 
@@ -356,6 +383,17 @@ private:
         if (!number || !range.Holds(*number))
             Refuse(Kind::NotOffered, Member(parent, key), value.dump());
         return *number;
+    }
+
+    // A number the target's spin box takes.
+    static double Target(const Json &object, const std::string &parent, const char *key,
+                         const TargetRange &range)
+    {
+        const Json &value = Typed(object, parent, key, &Json::is_number, Expected::Number);
+        const double number = value.get<double>();
+        if (!range.Holds(number))
+            Refuse(Kind::NotOffered, Member(parent, key), value.dump());
+        return range.Rounded(number);
     }
 
     static std::optional<int> AsInt(const Json &value)
@@ -482,6 +520,7 @@ std::string PlanFileText(const StationPlan &plan)
     for (int t = 1; t <= EstimatorTransmissionCount; ++t)
         transmissions.push_back(TransmissionJson(t, plan.transmissions[t]));
     root[Key::Transmissions] = std::move(transmissions);
+    root[Key::Targets] = TargetsJson(plan.targets);
     const PlanFigures figures = FiguresOf(plan);
     Json results = Json::object();
     PutFigures(results, figures);

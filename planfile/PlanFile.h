@@ -47,6 +47,7 @@ struct PlanFileError
         TrueOrFalse,
         WholeNumber,
         WholeNumberOrNull,
+        Number,
         Text,
         TextOrNull,
     };

@@ -38,12 +38,10 @@ const std::array<Message, PlanningTextCount> PlanningTexts = {{
     {"%1 weekly", "%1 wöchentlich"},
     {"Reaches %1 at %2 with %3", "Erreicht %1 bei %2 mit %3"},
     {"No %3 interval of the table reaches %1 at %2 with the other inputs unchanged",
-     "Kein %3-Intervall der Tabelle erreicht %1 bei %2, wenn sich die übrigen Eingaben nicht "
-     "ändern"},
+     "Kein %3-Intervall der Tabelle erreicht bei sonst gleichen Eingaben %1 bei %2"},
     {"Stays within %1 with %2", "Bleibt innerhalb von %1 mit %2"},
     {"No %2 interval of the table stays within %1 with the other inputs unchanged",
-     "Kein %2-Intervall der Tabelle bleibt innerhalb von %1, wenn sich die übrigen Eingaben "
-     "nicht ändern"},
+     "Kein %2-Intervall der Tabelle bleibt bei sonst gleichen Eingaben innerhalb von %1"},
     {"Battery life [years]", "Batterielebensdauer [Jahre]"},
     {"Data volume per month [MB]", "Datenvolumen je Monat [MB]"},
     {"Transmission interval", "Übertragungsintervall"},
@@ -55,6 +53,7 @@ const std::array<Message, PlanningTextCount> PlanningTexts = {{
     {"Data plan: %1", "Datentarif: %1"},
     {"%1 per month", "%1 je Monat"},
     {"%1 per month with both transmissions", "%1 je Monat mit beiden Übertragungen"},
+    {"- none -", "- keine -"},
 }};
 
 const char *Text(PlanningText text, bool german)

@@ -42,6 +42,7 @@ enum class PlanningText
     DataPlanLine, // "%1" the megabytes
     PerMonth,     // "%1" the megabytes
     PerMonthBoth, // "%1" the megabytes of both transmissions
+    NoTarget,     // a target spin box at 0
     Count
 };
 

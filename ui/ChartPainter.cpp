@@ -326,6 +326,11 @@ void paintChart(QPainter &painter, const QRectF &rect, const ChartData &data,
     painter.restore();
 }
 
+QColor TemperatureColor(int row)
+{
+    return row == 0 ? Warm : Cold;
+}
+
 QString ChartToolTip(const ChartData &data, const ChartTexts &texts, const ChartPointRef &point)
 {
     if (!InRange(point.transmission - 1, ChartTransmissionCount) ||

@@ -3,6 +3,7 @@
 #include "ui/ChartData.h"
 #include "ui/ChartGeometry.h"
 
+#include <QColor>
 #include <QString>
 
 class QPainter;
@@ -16,3 +17,7 @@ void paintChart(QPainter &painter, const QRectF &rect, const ChartData &data,
 // What hovering a point names: the transmission's interval, its years at
 // both temperatures and the month's volume.
 QString ChartToolTip(const ChartData &data, const ChartTexts &texts, const ChartPointRef &point);
+
+// The colour of a temperature row, 20 °C first: the chart's lines and the
+// report's bars share it.
+QColor TemperatureColor(int row);

@@ -1,6 +1,6 @@
 #include "ui/ComboItems.h"
 
-#include "common/IntervalTables.h"
+#include "texts/ItemTexts.h"
 
 #include <QComboBox>
 
@@ -24,10 +24,7 @@ QStringList MeasurementIntervalItems()
 {
     QStringList items;
     items.reserve(MeasurementIntervalCount);
-    for (const std::int32_t seconds : IntervalSeconds)
-        items << QStringLiteral("%1:%2:%3")
-                     .arg(seconds / SecondsPerHour, 2, 10, QLatin1Char('0'))
-                     .arg(seconds % SecondsPerHour / SecondsPerMinute, 2, 10, QLatin1Char('0'))
-                     .arg(seconds % SecondsPerMinute, 2, 10, QLatin1Char('0'));
+    for (const char *item : IntervalItems)
+        items << QString::fromLatin1(item);
     return items;
 }

@@ -30,14 +30,15 @@ void KeepDialogStateToItself()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
-QString RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
-                      QFileDialog::AcceptMode mode)
+QStringList RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
+                          QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode)
 {
     KeepDialogStateToItself();
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(fileMode);
+    if (fileMode == QFileDialog::Directory)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     // Unless asked to, an existing file is refused by the export with its
     // own message.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -47,9 +48,17 @@ QString RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
     dialog.setNameFilters(request.filters);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+    QStringList chosen;
+    for (const QString &name : dialog.selectedFiles())
+        chosen << QDir::toNativeSeparators(name);
+    return chosen;
+}
+
+QString FirstOf(const QStringList &names)
+{
+    return names.isEmpty() ? QString() : names.first();
 }
 
 } // namespace
@@ -63,10 +72,25 @@ void QtDialogs::showMessage(QWidget *parent, Kind kind, const QString &text,
 
 QString QtDialogs::openFileName(QWidget *parent, const FileRequest &request)
 {
-    return RunFileDialog(parent, request, QFileDialog::AcceptOpen);
+    return FirstOf(
+        RunFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile));
+}
+
+QStringList QtDialogs::openFileNames(QWidget *parent, const FileRequest &request)
+{
+    return RunFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const FileRequest &request)
 {
-    return RunFileDialog(parent, request, QFileDialog::AcceptSave);
+    return FirstOf(RunFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile));
+}
+
+QString QtDialogs::folderName(QWidget *parent, const FileRequest &request)
+{
+    Dialogs::FileRequest folderRequest;
+    folderRequest.title = request.title;
+    folderRequest.folder = request.folder;
+    return FirstOf(
+        RunFileDialog(parent, folderRequest, QFileDialog::AcceptOpen, QFileDialog::Directory));
 }

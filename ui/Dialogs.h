@@ -40,7 +40,12 @@ public:
                              QMessageBox::StandardButton button = QMessageBox::Ok) = 0;
     // The chosen file's full name, or an empty text when cancelled.
     virtual QString openFileName(QWidget *parent, const FileRequest &request) = 0;
+    // The chosen files' full names; none when cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const FileRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileRequest &request) = 0;
+    // The chosen folder's full name, or an empty text when cancelled; the
+    // request's filters and proposed name are not used.
+    virtual QString folderName(QWidget *parent, const FileRequest &request) = 0;
 };
 
 // The real Qt boxes and dialogs.
@@ -50,5 +55,7 @@ public:
     void showMessage(QWidget *parent, Kind kind, const QString &text,
                      QMessageBox::StandardButton button) override;
     QString openFileName(QWidget *parent, const FileRequest &request) override;
+    QStringList openFileNames(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
+    QString folderName(QWidget *parent, const FileRequest &request) override;
 };

@@ -3,6 +3,7 @@
 #include "pictures/import_picture.h"
 #include "pictures/menu_picture.h"
 #include "pictures/program_picture.h"
+#include "ui/Picture.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -49,16 +50,10 @@ void Restyle(QWidget *widget, bool bold, int pixels = 0, bool underline = false)
     widget->setFont(font);
 }
 
-// Pictures are named with their format: without it the image reader would
-// load every image plug-in to ask whether it knows the file.
-QPixmap Picture(const char *name)
+// The picture made for the label's screen: sharp at any display scaling.
+template <std::size_t N> void ShowPicture(QLabel *label, const CompiledPicture (&pictures)[N])
 {
-    return QPixmap(QStringLiteral(":/icons/") + QLatin1String(name), "PNG");
-}
-
-QPixmap CompiledPicture(const unsigned char *pixels, int width, int height)
-{
-    return QPixmap::fromImage(QImage(pixels, width, height, QImage::Format_ARGB32_Premultiplied));
+    label->setPixmap(SuitingPixmap(pictures, label->devicePixelRatioF()));
 }
 
 template <typename T> T *Child(QWidget *window, const char *name)
@@ -96,7 +91,8 @@ void ShowLogo(QLabel *label)
         return true;
     }();
     Q_UNUSED(registered);
-    label->setPixmap(Picture("logo-171.png"));
+    label->setPixmap(SuitingResourcePixmap(QStringLiteral(":/icons"), QStringLiteral("logo-171"),
+                                           label->devicePixelRatioF()));
 }
 
 void UseCommandListFont(QPlainTextEdit *list)
@@ -109,14 +105,15 @@ void UseCommandListFont(QPlainTextEdit *list)
 
 void ApplyLook(QWidget *window)
 {
-    window->setWindowIcon(QIcon(
-        CompiledPicture(program_picture_pixels, program_picture_width, program_picture_height)));
+    // Every size there is: the desktop picks the one it needs.
+    QIcon icon;
+    for (const CompiledPicture &picture : program_picture)
+        icon.addPixmap(QPixmap::fromImage(ImageOf(picture)));
+    window->setWindowIcon(icon);
     if (auto *menu = Child<QLabel>(window, "ImageMenu"))
-        menu->setPixmap(
-            CompiledPicture(menu_picture_pixels, menu_picture_width, menu_picture_height));
+        ShowPicture(menu, menu_picture);
     if (auto *import = Child<QLabel>(window, "ImageImportSetup"))
-        import->setPixmap(
-            CompiledPicture(import_picture_pixels, import_picture_width, import_picture_height));
+        ShowPicture(import, import_picture);
     if (auto *header = Child<QWidget>(window, "RectangleHeader"))
         Fill(header, HeaderColor);
     if (auto *title = Child<QLabel>(window, "LabelHeader")) {

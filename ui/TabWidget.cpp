@@ -1,5 +1,6 @@
 #include "ui/TabWidget.h"
 
+#include <QShortcut>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -81,4 +82,29 @@ void TabBar::paintEvent(QPaintEvent *)
 TabWidget::TabWidget(QWidget *parent) : QTabWidget(parent), bar_(new TabBar(this))
 {
     setTabBar(bar_);
+    addPageKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, 1);
+    // X11 reports Shift+Tab as Backtab.
+    addPageKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)},
+                -1);
+}
+
+void TabWidget::addPageKeys(const QList<QKeySequence> &keys, int step)
+{
+    auto *shortcut = new QShortcut(this);
+    shortcut->setKeys(keys);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step] { stepPage(step); });
+}
+
+void TabWidget::stepPage(int step)
+{
+    const int pages = count();
+    for (int i = 1; i < pages; ++i) {
+        const int page = ((currentIndex() + i * step) % pages + pages) % pages;
+        if (isTabEnabled(page) && isTabVisible(page)) {
+            setCurrentIndex(page);
+            return;
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <QKeySequence>
 #include <QList>
 
 // A tab bar whose tabs have a fixed size and each a caption font of its own.
@@ -40,7 +41,8 @@ private:
     mutable QList<Caption> captions_;
 };
 
-// A tab control using that tab bar.
+// A tab control using that tab bar. Ctrl+Tab and Ctrl+Shift+Tab change the
+// page wherever the focus is in its window, not only inside the control.
 class TabWidget : public QTabWidget
 {
     Q_OBJECT
@@ -51,5 +53,9 @@ public:
     TabBar *bar() const { return bar_; }
 
 private:
+    void addPageKeys(const QList<QKeySequence> &keys, int step);
+    // To the next page that can be chosen, step pages on, round the end.
+    void stepPage(int step);
+
     TabBar *bar_;
 };

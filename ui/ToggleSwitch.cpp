@@ -1,5 +1,8 @@
 #include "ui/ToggleSwitch.h"
 
+#include "ui/AccessibleWidgets.h"
+#include "ui/FocusRing.h"
+
 #include <QPainter>
 
 namespace {
@@ -16,7 +19,9 @@ ToggleSwitch::ToggleSwitch(QWidget *parent) : QAbstractButton(parent)
 {
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
+    // As a check box: reached by Tab and by a click, toggled by Space.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleWidgets();
 }
 
 QSize ToggleSwitch::sizeHint() const
@@ -43,10 +48,7 @@ void ToggleSwitch::paintEvent(QPaintEvent *)
     painter.setBrush(isEnabled() ? QColor(Qt::white) : QColor(0xf0, 0xf0, 0xf0));
     painter.drawEllipse(QRectF(knobX, track.top() + KnobMargin, knobSize, knobSize));
 
-    if (hasFocus()) {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
-        painter.drawRoundedRect(track.adjusted(-0.5, -0.5, 0.5, 0.5), TrackHeight / 2.0,
-                                TrackHeight / 2.0);
-    }
+    // Over the track's edge, where the switch has room for it.
+    if (ShowsFocus(this))
+        DrawFocusRing(painter, track.adjusted(-1, -1, 1, 1), TrackHeight / 2.0 + 1, palette());
 }

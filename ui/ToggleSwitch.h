@@ -3,7 +3,8 @@
 #include <QAbstractButton>
 
 // An on/off switch: a checkable button drawn as a sliding knob on a track.
-// A click toggles it; clicked(bool) carries the state after the toggle.
+// A click or Space toggles it; clicked(bool) carries the state after the
+// toggle. Screen readers hear a check box.
 class ToggleSwitch : public QAbstractButton
 {
     Q_OBJECT

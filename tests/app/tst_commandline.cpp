@@ -20,6 +20,9 @@ const QString CsvHeader =
     "bytes_per_transmission_tx1,bytes_per_transmission_tx2,bytes_per_month_tx1,"
     "bytes_per_month_tx2,bytes_per_month_total,error";
 
+const QString LifeColumn = "shortest_tx1_interval_s_for_target";
+const QString DataPlanColumn = "shortest_tx1_interval_s_for_data_plan";
+
 void WriteBytes(const QString &path, const SetupFileBuilder::Bytes &bytes)
 {
     std::ofstream out(path.toStdString(), std::ios::binary);
@@ -135,6 +138,8 @@ private slots:
     void tableAlignsColumns();
     void brokenFileAmongGoodOnes();
     void csvQuoting();
+    void targetColumns_data();
+    void targetColumns();
     void usage_data();
     void usage();
     void isCommandLine_data();
@@ -282,6 +287,80 @@ void TestCommandLine::csvQuoting()
              qPrintable(run.out));
 }
 
+void TestCommandLine::targetColumns_data()
+{
+    QTest::addColumn<QStringList>("options");
+    // The columns' keys and, for both plans, their fields; empty: absent.
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("fields");
+
+    const QString &life = LifeColumn;
+    const QString &dataPlan = DataPlanColumn;
+    // The start-up plan sends once a day: 6.68 years at -20 °C, 0.071 MB a month.
+    QTest::addRow("target years") << QStringList{"--target-years", "5"} << QStringList{life}
+                                  << QStringList{"86400"};
+    QTest::addRow("longer than weekly reaches")
+        << QStringList{"--target-years=25"} << QStringList{life} << QStringList{""};
+    QTest::addRow("data plan") << QStringList{"--data-plan-mb", "1"} << QStringList{dataPlan}
+                               << QStringList{"7200"};
+    QTest::addRow("both, every interval within the data plan")
+        << QStringList{"--data-plan-mb", "100000", "--target-years", "6.6"}
+        << QStringList{life, dataPlan} << QStringList{"86400", "60"};
+    QTest::addRow("both, neither reached")
+        << QStringList{"--target-years", "25", "--data-plan-mb", "0.1"}
+        << QStringList{life, dataPlan} << QStringList{"", "86400"};
+    QTest::addRow("a target of 0 asks nothing")
+        << QStringList{"--target-years", "0"} << QStringList{life} << QStringList{""};
+}
+
+// A target given adds its column after the error, the same target for every
+// file: a plan file's own targets are not used. In CSV an interval that is
+// not reached is an empty field, in JSON null; a file that fails has none.
+void TestCommandLine::targetColumns()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, fields);
+
+    StationPlan withOwnTargets = DefaultPlan();
+    withOwnTargets.targets = {1, 50};
+    QVERIFY(!SavePlanFile(path("own-targets.p1kplan").toStdString(), withOwnTargets));
+    const QStringList files = {path("start-up.p1kplan"), path("own-targets.p1kplan"),
+                               path("missing.bin")};
+
+    const Run csv = RunArguments(QStringList{"estimate", "--format", "csv"} + options + files);
+    QCOMPARE(csv.status, 1);
+    const QStringList lines = Lines(csv.out);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], CsvHeader + "," + keys.join(QLatin1Char(',')));
+    const QString answers = "," + fields.join(QLatin1Char(','));
+    QCOMPARE(lines[1], ExpectedLine(files[0], DefaultPlan()) + answers);
+    QCOMPARE(lines[2], ExpectedLine(files[1], withOwnTargets) + answers);
+    QVERIFY2(lines[3].endsWith("file not found" + QString(",").repeated(keys.size())),
+             qPrintable(lines[3]));
+
+    const Run json = RunArguments(QStringList{"estimate", "--format", "json"} + options + files);
+    const auto list = nlohmann::ordered_json::parse(json.out.toStdString());
+    QCOMPARE(list.size(), std::size_t(3));
+    for (const auto &object : list) {
+        const bool failed = !object["error"].is_null();
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            const auto &value = object[keys[k].toStdString()];
+            if (failed || fields[k].isEmpty())
+                QVERIFY2(value.is_null(), value.dump().c_str());
+            else
+                QCOMPARE(value, nlohmann::ordered_json(fields[k].toInt()));
+        }
+    }
+
+    // The table heads them shortly; an interval not reached shows as "-".
+    const QStringList table = Lines(RunArguments(QStringList{"estimate"} + options + files).out);
+    QCOMPARE(table[0].contains("TX1 s target"), keys.contains(LifeColumn));
+    QCOMPARE(table[0].contains("TX1 s data plan"), keys.contains(DataPlanColumn));
+    const QString last = fields.last().isEmpty() ? QString("-") : fields.last();
+    QVERIFY2(table[1].endsWith(" " + last), qPrintable(table[1]));
+}
+
 void TestCommandLine::usage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -301,11 +380,31 @@ void TestCommandLine::usage_data()
         << QStringList{"estimate", "x.bin", "--format"} << 2 << QString() << "needs a value";
     QTest::addRow("switch with a value")
         << QStringList{"estimate", "--help=yes"} << 2 << QString() << "takes no value";
+    QTest::addRow("target years as a word")
+        << QStringList{"estimate", "--target-years", "five", "x.bin"} << 2 << QString()
+        << "--target-years takes a number from 0 to 25 with at most 1 decimal, not \"five\"";
+    QTest::addRow("target years with a decimal comma")
+        << QStringList{"estimate", "--target-years", "5,5", "x.bin"} << 2 << QString()
+        << "not \"5,5\"";
+    QTest::addRow("target years beyond the page's")
+        << QStringList{"estimate", "--target-years", "25.5", "x.bin"} << 2 << QString()
+        << "not \"25.5\"";
+    QTest::addRow("negative data plan")
+        << QStringList{"estimate", "--data-plan-mb=-1", "x.bin"} << 2 << QString()
+        << "--data-plan-mb takes a number from 0 to 100000 with at most 1 decimal, not \"-1\"";
+    QTest::addRow("data plan with two decimals")
+        << QStringList{"estimate", "--data-plan-mb", "0.05", "x.bin"} << 2 << QString()
+        << "not \"0.05\"";
+    QTest::addRow("data plan with a unit")
+        << QStringList{"estimate", "--data-plan-mb", "50MB", "x.bin"} << 2 << QString()
+        << "not \"50MB\"";
     QTest::addRow("unknown command") << QStringList{"frobnicate"} << 2 << QString() << usage;
     QTest::addRow("help") << QStringList{"--help"} << 0 << usage << QString();
     QTest::addRow("-h") << QStringList{"-h"} << 0 << usage << QString();
     QTest::addRow("help of estimate") << QStringList{"estimate", "x.bin", "--help"} << 0
                                       << "--format table|csv|json" << QString();
+    QTest::addRow("help names the targets")
+        << QStringList{"--help"} << 0 << "[--target-years N] [--data-plan-mb M]" << QString();
     QTest::addRow("version") << QStringList{"--version"} << 0
                              << "pelora-toolbox " TOOLBOX_VERSION "\n"
                              << QString();

@@ -68,7 +68,17 @@ QStringList FilesIn(const QString &folder)
 
 } // namespace
 
+// The file dialogs of the seam.
+enum class FileDialog
+{
+    Open,
+    OpenSeveral,
+    Save,
+    Folder,
+};
+
 Q_DECLARE_METATYPE(Dialogs::Kind)
+Q_DECLARE_METATYPE(FileDialog)
 
 // The real message boxes and file dialogs: their titles, and what they leave
 // behind in the user's folders.
@@ -125,41 +135,62 @@ void TestDialogs::failureReportTitle()
 
 void TestDialogs::fileDialogs_data()
 {
-    QTest::addColumn<bool>("save");
+    QTest::addColumn<FileDialog>("kind");
     QTest::addColumn<bool>("choose");
-    QTest::addRow("open, cancelled") << false << false;
-    QTest::addRow("open, chosen") << false << true;
-    QTest::addRow("save, cancelled") << true << false;
-    QTest::addRow("save, chosen") << true << true;
+    QTest::addRow("open, cancelled") << FileDialog::Open << false;
+    QTest::addRow("open, chosen") << FileDialog::Open << true;
+    QTest::addRow("open several, cancelled") << FileDialog::OpenSeveral << false;
+    QTest::addRow("open several, chosen") << FileDialog::OpenSeveral << true;
+    QTest::addRow("save, cancelled") << FileDialog::Save << false;
+    QTest::addRow("save, chosen") << FileDialog::Save << true;
+    QTest::addRow("folder, cancelled") << FileDialog::Folder << false;
+    QTest::addRow("folder, chosen") << FileDialog::Folder << true;
 }
 
 // A file dialog keeps its history and layout to itself: the program leaves
 // no file in the user's folders besides those it announces.
 void TestDialogs::fileDialogs()
 {
-    QFETCH(bool, save);
+    QFETCH(FileDialog, kind);
     QFETCH(bool, choose);
 
     QTemporaryDir folder;
     QFile existing(QDir(folder.path()).filePath("PL1000.BIN"));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
+    QVERIFY(QDir(folder.path()).mkdir("out"));
     // Each case starts from empty folders of the user.
     QVERIFY(QDir(home_).removeRecursively());
     QVERIFY(QDir().mkpath(home_));
 
     QtDialogs dialogs;
+    const bool save = kind == FileDialog::Save;
     Dialogs::FileRequest request;
     request.title = "Pelora 1000  -  Select File";
     request.folder = folder.path();
     request.proposedName = save ? "0000000001.kcf" : "";
     request.filters = QStringList{"*.BIN (*.BIN)", "*.* (*.*)"};
-    const QString chosen = QDir(folder.path()).filePath(save ? "0000000001.kcf" : "PL1000.BIN");
+    const QString chosen = QDir(folder.path())
+                               .filePath(save                         ? "0000000001.kcf"
+                                         : kind == FileDialog::Folder ? "out"
+                                                                      : "PL1000.BIN");
     QString answer;
     const Seen seen = WhileOpen(
         [&] {
-            answer = save ? dialogs.saveFileName(nullptr, request)
-                          : dialogs.openFileName(nullptr, request);
+            switch (kind) {
+            case FileDialog::Open:
+                answer = dialogs.openFileName(nullptr, request);
+                break;
+            case FileDialog::OpenSeveral:
+                answer = dialogs.openFileNames(nullptr, request).join('|');
+                break;
+            case FileDialog::Save:
+                answer = dialogs.saveFileName(nullptr, request);
+                break;
+            case FileDialog::Folder:
+                answer = dialogs.folderName(nullptr, request);
+                break;
+            }
         },
         choose ? chosen : QString());
 

@@ -24,6 +24,7 @@ class TestFormMainStartup : public QObject
 private slots:
     void controlsCarryTheirNames();
     void commandPageIsMadeWhenFirstShown();
+    void commandsFromTheEstimatorPagePlan();
     void mainMenuIsMadeOnFirstUse();
     void measurementRowsAreGatheredByName();
     void windowShape();
@@ -251,6 +252,37 @@ void TestFormMainStartup::commandPageIsMadeWhenFirstShown()
     QCOMPARE(page.ComboEditMeasurementID->count(), 6);
     QCOMPARE(page.ComboBoxMInt2->currentText(), QString("01:00:00"));
     QCOMPARE(page.DateEditQueryEnd->date(), QDate(2026, 12, 10));
+}
+
+// The command page adds the plan the estimator page shows when the button is
+// pressed, not one it was given before.
+void TestFormMainStartup::commandsFromTheEstimatorPagePlan()
+{
+    TestPlatform platform;
+    TFormMain form(platform.environment());
+    StationPlan plan = form.Estimators().plan();
+    for (StationPlan::Row &row : plan.rows)
+        row.id.clear();
+    plan.rows[1].id = "0001";
+    plan.rows[1].samplingSeconds = 5;
+    plan.rows[1].storageSeconds = 900;
+    plan.transmissions[1].intervalSeconds = 43200;
+    form.Estimators().setPlan(plan);
+    auto &page = form.Commands().Form();
+    QVERIFY(page.CornerButtonCmdFromPlan->isEnabled());
+
+    page.CornerButtonCmdFromPlan->click();
+    const QString list = QString::fromStdString(form.Commands().ListText());
+    QVERIFY2(list.contains("samplingInterval=\"5\" storageInterval=\"900\""), qPrintable(list));
+    QVERIFY2(list.contains("<Timing interval=\"43200\" />"), qPrintable(list));
+    QCOMPARE(form.Commands().CmdCounter, 2);
+
+    plan.transmissions[1].intervalSeconds = 3600;
+    form.Estimators().setPlan(plan);
+    page.CornerButtonClearList->click();
+    page.CornerButtonCmdFromPlan->click();
+    QVERIFY(QString::fromStdString(form.Commands().ListText())
+                .contains("<Timing interval=\"3600\" />"));
 }
 
 void TestFormMainStartup::mainMenuIsMadeOnFirstUse()

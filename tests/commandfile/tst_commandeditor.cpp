@@ -1,4 +1,6 @@
+#include "CommandPageFixture.h"
 #include "commandfile/CommandPage.h"
+#include "commandfile/ListText.h"
 #include "commandfile/Messages.h"
 #include "tests/support/Confined.h"
 #include "tests/support/FakeDialogs.h"
@@ -18,49 +20,6 @@ Q_DECLARE_METATYPE(PanelSetter)
 
 namespace {
 
-// One page with its own platform, filled from the start-up model as the
-// window fills it; numbers read and shown with ".".
-struct Page
-{
-    // The controls are made as when the user first opens the page.
-    explicit Page(const QLocale &locale = QLocale::c()) : form(WithLocale(platform, locale), true)
-    {
-        ResetSetupDefaults(setup);
-        form.setSetup(setup);
-        form.Form();
-    }
-
-    static Environment WithLocale(const TestPlatform &platform, const QLocale &locale)
-    {
-        Environment environment = platform.environment();
-        environment.Locale = locale;
-        return environment;
-    }
-
-    Ui::CommandPage &ui() { return form.Form(); }
-    Expander *panel(const QString &name) { return form.findChild<Expander *>(name); }
-    FakeDialogs &boxes() { return *platform.boxes; }
-    std::vector<FakeDialogs::Shown> &messages() { return platform.boxes->messages; }
-
-    void open(const QString &name)
-    {
-        Expander *p = panel(name);
-        QVERIFY2(p, qPrintable(name));
-        if (!p->isExpanded())
-            form.AllExpanderClick(p);
-    }
-    void add() { QTest::mouseClick(ui().CornerButtonAddCmd, Qt::LeftButton); }
-    void exportList() { form.CornerButtonExportFTPFileClick(); }
-    QString list() const { return QString::fromStdString(form.ListText()); }
-    void german() { form.applyLanguage(false); }
-    // The page loads from the changed model.
-    void refill() { form.setSetup(setup); }
-
-    TestPlatform platform;
-    SetupModel setup;
-    CommandPage form;
-};
-
 const QStringList PanelNames = {"ExpanderCfg",   "ExpanderFW",      "ExpanderMIntSInt",
                                 "ExpanderLimit", "ExpanderGrad",    "ExpanderSkal",
                                 "ExpanderTInt",  "ExpanderCfgDiag", "ExpanderQuery"};
@@ -76,22 +35,6 @@ QString Lines(std::initializer_list<const char *> lines)
     for (const char *line : lines)
         text += QString::fromUtf8(line) + QStringLiteral("\r\n");
     return text;
-}
-
-const QRegularExpression AckIdPattern(QStringLiteral("ackId=\"(\\d+)\""));
-
-// The list with every ackId replaced by "#", so lists compare whatever was drawn.
-QString Masked(QString text)
-{
-    return text.replace(AckIdPattern, QStringLiteral("ackId=\"#\""));
-}
-
-QStringList AckIds(const QString &text)
-{
-    QStringList ids;
-    for (const QRegularExpressionMatch &match : AckIdPattern.globalMatch(text))
-        ids << match.captured(1);
-    return ids;
 }
 
 QStringList ItemsOf(const QComboBox *combo)
@@ -290,7 +233,7 @@ void TestCommandEditor::fullCounterKeepsAddDisabled()
     Page page;
     auto &ui = page.ui();
     page.open("ExpanderLimit");
-    for (int i = 1; i <= CommandPage::MaxEntries; ++i) {
+    for (int i = 1; i <= MaxListEntries; ++i) {
         QVERIFY2(ui.CornerButtonAddCmd->isEnabled(), qPrintable(QString::number(i)));
         page.add();
     }
@@ -1189,14 +1132,24 @@ void TestCommandEditor::existingFileIsKept_data()
 {
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("suffix");
-    QTest::addRow("English") << false << "  already exists!";
-    QTest::addRow("German") << true << "  existiert bereits!";
+    QTest::addColumn<QString>("existing"); // what stands under the chosen name
+    QTest::addRow("English") << false << "  already exists!"
+                             << "file";
+    QTest::addRow("German") << true << "  existiert bereits!"
+                            << "file";
+    // A link to nowhere is a name taken too: writing through it would put
+    // the file elsewhere, replacing it would lose the link.
+    QTest::addRow("dangling link") << false << "  already exists!"
+                                   << "dangling link";
+    QTest::addRow("folder") << false << "  already exists!"
+                            << "folder";
 }
 
 void TestCommandEditor::existingFileIsKept()
 {
     QFETCH(bool, german);
     QFETCH(QString, suffix);
+    QFETCH(QString, existing);
 
     Page page;
     if (german)
@@ -1206,7 +1159,24 @@ void TestCommandEditor::existingFileIsKept()
 
     QTemporaryDir out;
     const QString path = out.filePath("0000000001.kcf");
-    WriteFile(path, "old content");
+    if (existing == "file")
+        WriteFile(path, "old content");
+    else if (existing == "dangling link")
+        QVERIFY(QFile::link(out.filePath("elsewhere.kcf"), path));
+    else
+        QVERIFY(QDir().mkdir(path));
+    // The folder's names, and what stands under the chosen one.
+    const auto standing = [&out, &path] {
+        const QFileInfo info(path);
+        const QString what = info.isSymLink() ? "link to " + info.symLinkTarget()
+                             : info.isDir()   ? QString("folder")
+                                              : QString::fromLatin1(ReadAll(path));
+        return QDir(out.path())
+                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                   .join(',') +
+               ": " + what;
+    };
+    const QString before = standing();
     page.boxes().fileAnswers.push_back(path);
     page.exportList();
 
@@ -1214,7 +1184,7 @@ void TestCommandEditor::existingFileIsKept()
     QCOMPARE(page.messages()[0].kind, Dialogs::Kind::Error);
     QCOMPARE(page.messages()[0].text, path + suffix);
     QCOMPARE(page.messages()[0].button, QMessageBox::Cancel);
-    QCOMPARE(ReadAll(path), QByteArray("old content"));
+    QCOMPARE(standing(), before);
     QCOMPARE(page.boxes().fileRequests.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(page.form.ExportDir), out.path());
 
@@ -1372,7 +1342,7 @@ void TestCommandEditor::clearingKeepsPanelsAndTicks()
     auto &ui = page.ui();
     page.open("ExpanderQuery");
     ui.ListBoxMeasurementID->item(1)->setCheckState(Qt::Checked);
-    for (int i = 0; i < CommandPage::MaxEntries; ++i)
+    for (int i = 0; i < MaxListEntries; ++i)
         page.add();
     QVERIFY(!ui.CornerButtonAddCmd->isEnabled());
 

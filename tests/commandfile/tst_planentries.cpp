@@ -1,4 +1,5 @@
 #include "PinnedRandom.h"
+#include "PlanTemplates.h"
 #include "commandfile/ListText.h"
 #include "commandfile/PlanEntries.h"
 #include "commandfile/PlanMessage.h"
@@ -17,51 +18,19 @@ namespace {
 
 constexpr int FirstAckId = 20001;
 const char *const StationField = " 0000000042 ";
-const char *const RowIds[] = {"0001", "0002", "UBAT", "PBAT", "RSSI", "0006", "0007", "0008"};
 
 constexpr int Wednesday = 21; // item of the command list's interval drop-down
 constexpr int Sunday = 25;
 
-// The start-up plan after an import that named every measurement.
-StationPlan KnownPlan()
-{
-    StationPlan plan = DefaultPlan();
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        plan.rows[i].id = RowIds[i - 1];
-    return plan;
-}
-
-QByteArray Line(const QString &line)
-{
-    return line.toUtf8() + "\r\n";
-}
-
-QByteArray StationCommands(const QByteArray &lines)
-{
-    return Line(" <StationCommands stationId=\"0000000042\">") + lines +
-           Line(" </StationCommands>");
-}
-
-// The file's templates, written out: "Change Sampling and Averaging interval"
-// with its averaging box ticked, and "Change Transmission interval" without
-// time or alarm intervals.
 QByteArray Logging(const char *channel, int ack, int sampling, int storage)
 {
-    return StationCommands(
-        Line(QString("  <ChannelCommands channelId=\"%1\">").arg(channel)) +
-        Line(QString("   <Logging ackId=\"%1\" samplingInterval=\"%2\" storageInterval=\"%3\" />")
-                 .arg(ack)
-                 .arg(sampling)
-                 .arg(storage)) +
-        Line("  </ChannelCommands>"));
+    return LoggingEntry(QString(StationField).trimmed(), QString::number(ack), channel, sampling,
+                        storage);
 }
 
 QByteArray Timing(int ack, int index, int interval)
 {
-    return StationCommands(
-        Line(QString("  <SetIPDataTransmission ackId=\"%1\" index=\"%2\">").arg(ack).arg(index)) +
-        Line(QString("   <Timing interval=\"%1\" />").arg(interval)) +
-        Line("  </SetIPDataTransmission>"));
+    return TimingEntry(QString(StationField).trimmed(), QString::number(ack), index, interval);
 }
 
 const char *ReasonName(LeftOutReason reason)

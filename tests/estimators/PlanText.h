@@ -64,6 +64,8 @@ inline QStringList Lines(const StationPlan &plan)
         add(x + "backupPercent", QString::number(tx.backupPercent));
     }
     add("stationId", QString::fromLatin1(plan.stationId));
+    add("targetYears", QString::number(plan.targets.years, 'g', 17));
+    add("dataPlanMB", QString::number(plan.targets.dataPlanMB, 'g', 17));
     return lines;
 }
 

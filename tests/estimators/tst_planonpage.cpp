@@ -144,6 +144,10 @@ void TestPlanOnPage::setPlanShowsThePlan_data()
              p.transmissions[1].on = false;
              p.transmissions[1].secondaryMode = StationPlan::SecondaryMode::BothServers;
          }},
+        {"targets",
+         [](StationPlan &p) {
+             p.targets = {12.5, 0.3};
+         }},
         {"imported names and IDs",
          [](StationPlan &p) {
              p.stationId = "0000004711";

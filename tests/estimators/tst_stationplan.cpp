@@ -374,8 +374,13 @@ void TestStationPlan::planFromSetup_data()
     QTest::addColumn<StationPlan>("base");
     QTest::addColumn<PlanChange>("expected");
 
+    // An import keeps the planner's targets.
+    StationPlan withTargets = DefaultPlan();
+    withTargets.targets = {5, 50};
     const std::pair<const char *, StationPlan> bases[] = {
-        {"start-up page", DefaultPlan()}, {"changed page", SetupCases::ChangedPage()}};
+        {"start-up page", DefaultPlan()},
+        {"changed page", SetupCases::ChangedPage()},
+        {"page with targets", withTargets}};
     for (const auto &[baseName, base] : bases) {
         for (const SetupCases::Case &c : SetupCases::All())
             QTest::addRow("%s: %s", baseName, c.name) << c.setup << base << c.expected;
@@ -503,6 +508,8 @@ void TestStationPlan::equality_data()
     QTest::addRow("network") << PlanChange(
         [](StationPlan &p) { p.network = StationPlan::Network::CatM1; });
     QTest::addRow("station ID") << PlanChange([](StationPlan &p) { p.stationId = "1"; });
+    QTest::addRow("target years") << PlanChange([](StationPlan &p) { p.targets.years = 5; });
+    QTest::addRow("data plan") << PlanChange([](StationPlan &p) { p.targets.dataPlanMB = 0.1; });
     const auto tx2 = [](std::function<void(StationPlan::Transmission &)> change) {
         return PlanChange([change](StationPlan &p) { change(p.transmissions[2]); });
     };

@@ -64,6 +64,8 @@ private slots:
     void notJson();
     void refusedFiles();
     void unknownKeysIgnored();
+    void targets_data();
+    void targets();
     void failedSave();
     void kindOfContent_data();
     void kindOfContent();
@@ -121,6 +123,12 @@ void TestPlanFile::roundTrip_data()
         p.transmissions[1].secondaryMode = M::Backup;
         p.transmissions[1].backupPercent = 33;
     });
+    QTest::addRow("targets with a decimal") << PlanChange([](StationPlan &p) {
+        p.targets = {12.5, 0.3};
+    });
+    QTest::addRow("largest targets") << PlanChange([](StationPlan &p) {
+        p.targets = {25, 100000};
+    });
 }
 
 void TestPlanFile::roundTrip()
@@ -166,6 +174,8 @@ void TestPlanFile::layout()
     QCOMPARE(results["bytes_per_month_tx1"], Json(71461));
     QVERIFY(results["bytes_per_month_tx2"].is_null());
     QCOMPARE(results["bytes_per_month_total"], Json(71461));
+    // Whole targets are written as whole numbers.
+    QCOMPARE(file["targets"].dump(), std::string(R"({"battery_life_years":0,"data_plan_mb":0})"));
 }
 
 // A file that is not a sound plan is refused as a whole, naming the key.
@@ -258,6 +268,31 @@ void TestPlanFile::refused_data()
         << set("/measurements/4", 5) << Kind::WrongType << QString("measurements[4]");
     QTest::addRow("transmissions as an object")
         << set("/transmissions", Json::object()) << Kind::WrongType << QString("transmissions");
+    QTest::addRow("targets as a list")
+        << set("/targets", Json::array({5, 50})) << Kind::WrongType << QString("targets");
+    QTest::addRow("target years as text")
+        << set("/targets/battery_life_years", "5") << Kind::WrongType
+        << QString("targets.battery_life_years");
+    QTest::addRow("data plan null") << set("/targets/data_plan_mb", nullptr) << Kind::WrongType
+                                    << QString("targets.data_plan_mb");
+    QTest::addRow("data plan missing")
+        << changed([](Json &f) { f["targets"].erase("data_plan_mb"); }) << Kind::MissingKey
+        << QString("targets.data_plan_mb");
+    QTest::addRow("negative target years")
+        << set("/targets/battery_life_years", -1) << Kind::NotOffered
+        << QString("targets.battery_life_years");
+    QTest::addRow("target years beyond the spin box")
+        << set("/targets/battery_life_years", 25.5) << Kind::NotOffered
+        << QString("targets.battery_life_years");
+    QTest::addRow("target years with two decimals")
+        << set("/targets/battery_life_years", 5.25) << Kind::NotOffered
+        << QString("targets.battery_life_years");
+    QTest::addRow("data plan beyond the spin box")
+        << set("/targets/data_plan_mb", 100000.1) << Kind::NotOffered
+        << QString("targets.data_plan_mb");
+    QTest::addRow("data plan beyond 64 bits")
+        << set("/targets/data_plan_mb", 18446744073709551615u) << Kind::NotOffered
+        << QString("targets.data_plan_mb");
 }
 
 void TestPlanFile::refused()
@@ -350,6 +385,44 @@ void TestPlanFile::unknownKeysIgnored()
     const PlanReadResult withoutResults =
         ParsePlanFile(ChangedFile([](Json &f) { f.erase("results"); }));
     QVERIFY(withoutResults.plan);
+}
+
+void TestPlanFile::targets_data()
+{
+    QTest::addColumn<JsonChange>("change");
+    QTest::addColumn<double>("years");
+    QTest::addColumn<double>("dataPlanMB");
+
+    QTest::addRow("none written") << JsonChange([](Json &) {}) << 0.0 << 0.0;
+    // Files written before the targets have none.
+    QTest::addRow("absent") << JsonChange([](Json &f) { f.erase("targets"); }) << 0.0 << 0.0;
+    QTest::addRow("whole numbers") << JsonChange([](Json &f) {
+        f["targets"] = {{"battery_life_years", 5}, {"data_plan_mb", 50}};
+    }) << 5.0 << 50.0;
+    QTest::addRow("written with decimals") << JsonChange([](Json &f) {
+        f["targets"] = {{"battery_life_years", 5.0}, {"data_plan_mb", 0.1}};
+    }) << 5.0 << 0.1;
+    // A number a few bits off its decimal reads as the spin box keeps it.
+    QTest::addRow("a binary tail") << JsonChange([](Json &f) {
+        f["targets"] = {{"battery_life_years", 5.300000000000001},
+                        {"data_plan_mb", 0.30000000000000004}};
+    }) << 5.3 << 0.3;
+}
+
+// The targets are an optional key of version 1; a plan without them has none.
+void TestPlanFile::targets()
+{
+    QFETCH(JsonChange, change);
+    QFETCH(double, years);
+    QFETCH(double, dataPlanMB);
+
+    const PlanReadResult read = ParsePlanFile(ChangedFile(change));
+    QVERIFY2(read.plan, read.error.Text(false).c_str());
+    QCOMPARE(read.plan->targets.years, years);
+    QCOMPARE(read.plan->targets.dataPlanMB, dataPlanMB);
+    StationPlan expected = DefaultPlan();
+    expected.targets = {years, dataPlanMB};
+    QVERIFY(*read.plan == expected);
 }
 
 // A save that cannot be written says why and leaves nothing behind.

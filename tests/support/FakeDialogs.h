@@ -27,22 +27,38 @@ public:
     {
         messages.push_back({kind, text, button});
     }
-    QString openFileName(QWidget *, const FileRequest &request) override { return answer(request); }
-    QString saveFileName(QWidget *, const FileRequest &request) override { return answer(request); }
+    QString openFileName(QWidget *, const FileRequest &request) override
+    {
+        return answer(fileAnswers, request);
+    }
+    QStringList openFileNames(QWidget *, const FileRequest &request) override
+    {
+        return answer(fileListAnswers, request);
+    }
+    QString saveFileName(QWidget *, const FileRequest &request) override
+    {
+        return answer(fileAnswers, request);
+    }
+    QString folderName(QWidget *, const FileRequest &request) override
+    {
+        return answer(fileAnswers, request);
+    }
 
     std::vector<Shown> messages;
     std::vector<FileRequest> fileRequests;
-    std::deque<QString> fileAnswers; // an empty queue cancels
+    std::deque<QString> fileAnswers;         // files and folders; an empty queue cancels
+    std::deque<QStringList> fileListAnswers; // choices of several files; likewise
 
 private:
-    QString answer(const FileRequest &request)
+    template <typename Answer>
+    Answer answer(std::deque<Answer> &answers, const FileRequest &request)
     {
         fileRequests.push_back(request);
-        if (fileAnswers.empty())
+        if (answers.empty())
             return {};
-        QString name = fileAnswers.front();
-        fileAnswers.pop_front();
-        return name;
+        Answer next = answers.front();
+        answers.pop_front();
+        return next;
     }
 };
 

@@ -81,8 +81,8 @@ void TestPlanningTexts::answerLines_data()
            "unchanged";
     QTest::addRow("life not reached, German")
         << true << 12.0 << AtMinus20C << 2 << NoItem << true
-        << "Kein TX2-Intervall der Tabelle erreicht 12 Jahre bei -20 °C, wenn sich die übrigen "
-           "Eingaben nicht ändern";
+        << "Kein TX2-Intervall der Tabelle erreicht bei sonst gleichen Eingaben 12 Jahre bei "
+           "-20 °C";
     QTest::addRow("data plan, English")
         << false << 50.0 << 0 << 1 << HalfHourItem << false
         << "Stays within 50 MB with TX1 every 00:30:00 or less often";
@@ -97,8 +97,8 @@ void TestPlanningTexts::answerLines_data()
         << "No TX1 interval of the table stays within 50 MB with the other inputs unchanged";
     QTest::addRow("data plan not kept, German")
         << false << 50.0 << 0 << 1 << NoItem << true
-        << "Kein TX1-Intervall der Tabelle bleibt innerhalb von 50 MB, wenn sich die übrigen "
-           "Eingaben nicht ändern";
+        << "Kein TX1-Intervall der Tabelle bleibt bei sonst gleichen Eingaben innerhalb von 50 "
+           "MB";
 }
 
 void TestPlanningTexts::answerLines()

@@ -1,0 +1,188 @@
+#include "tests/ui/OwnWidgets.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+using Change = std::function<void(OwnWidgets &)>;
+
+// The states a screen reader is told of our widgets, by name.
+QStringList States(const QAccessible::State &state)
+{
+    QStringList names;
+    const auto add = [&names](bool set, const char *name) {
+        if (set)
+            names << QLatin1String(name);
+    };
+    add(state.checkable, "checkable");
+    add(state.checked, "checked");
+    add(state.expandable, "expandable");
+    add(state.expanded, "expanded");
+    add(state.collapsed, "collapsed");
+    add(state.linked, "linked");
+    add(state.focusable, "focusable");
+    add(state.focused, "focused");
+    add(state.disabled, "disabled");
+    add(state.pressed, "pressed");
+    add(state.invisible, "invisible");
+    return names;
+}
+
+QAccessibleInterface *Described(OwnWidgets &w, const QString &name)
+{
+    return QAccessible::queryAccessibleInterface(w.widget(name));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+// What screen readers are told of our own widgets: role, name, state, and
+// what their actions do.
+class TestAccessible : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void described_data();
+    void described();
+    void actions_data();
+    void actions();
+    void panelHoldsHeaderAndContent();
+};
+
+void TestAccessible::described_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("states");
+
+    const auto none = [](OwnWidgets &) {};
+    const auto named = [](const char *widget, const char *name) {
+        return Change([=](OwnWidgets &w) { w.widget(widget)->setAccessibleName(name); });
+    };
+    const int checkBox = QAccessible::CheckBox;
+    const int button = QAccessible::Button;
+    const int link = QAccessible::Link;
+
+    QTest::addRow("switch, off") << "toggle" << named("toggle", "M1 in TX1") << checkBox
+                                 << "M1 in TX1" << QStringList{"checkable", "focusable"};
+    QTest::addRow("switch, on") << "toggle" << Change([](OwnWidgets &w) {
+        w.toggle->setChecked(true);
+    }) << checkBox << "" << QStringList{"checkable", "checked", "focusable"};
+    QTest::addRow("switch, focused")
+        << "toggle" << Change([](OwnWidgets &w) { w.toggle->setFocus(); }) << checkBox << ""
+        << QStringList{"checkable", "focusable", "focused"};
+    QTest::addRow("switch, disabled")
+        << "toggle" << Change([](OwnWidgets &w) { w.toggle->setEnabled(false); }) << checkBox << ""
+        << QStringList{"checkable", "focusable", "disabled"};
+    QTest::addRow("switch, named by its label") << "toggle" << Change([](OwnWidgets &w) {
+        (new QLabel(QStringLiteral("&Compression"), &w.window))->setBuddy(w.toggle);
+    }) << checkBox << "Compression" << QStringList{"checkable", "focusable"};
+    QTest::addRow("header, closed")
+        << "header" << Change([](OwnWidgets &w) { w.panel->setExpanded(false); }) << button
+        << "Change Limit" << QStringList{"expandable", "collapsed", "focusable"};
+    QTest::addRow("header, open") << "header" << Change(none) << button << "Change Limit"
+                                  << QStringList{"expandable", "expanded", "focusable"};
+    QTest::addRow("header, after a language switch") << "header" << Change([](OwnWidgets &w) {
+        w.panel->setText(QStringLiteral("Grenzwert umstellen"));
+    }) << button << "Grenzwert umstellen" << QStringList{"expandable", "expanded", "focusable"};
+    QTest::addRow("panel") << "panel" << Change(none) << int(QAccessible::Grouping)
+                           << "Change Limit" << QStringList{};
+    QTest::addRow("link") << "link" << Change(none) << link << "Disclaimer"
+                          << QStringList{"linked", "focusable"};
+    QTest::addRow("link, named apart from its caption")
+        << "link" << named("link", "Disclaimer of the battery life") << link
+        << "Disclaimer of the battery life" << QStringList{"linked", "focusable"};
+    QTest::addRow("link, disabled")
+        << "link" << Change([](OwnWidgets &w) { w.link->setEnabled(false); }) << link
+        << "Disclaimer" << QStringList{"linked", "focusable", "disabled"};
+    QTest::addRow("picture, not yet named")
+        << "picture" << Change(none) << button << "" << QStringList{"focusable"};
+    QTest::addRow("picture, named")
+        << "picture" << named("picture", "Menu") << button << "Menu" << QStringList{"focusable"};
+}
+
+void TestAccessible::described()
+{
+    QFETCH(QString, widget);
+    QFETCH(Change, change);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QStringList, states);
+    OwnWidgets w;
+    QVERIFY(w.show());
+    change(w);
+
+    QAccessibleInterface *described = Described(w, widget);
+    QVERIFY(described);
+    QCOMPARE(int(described->role()), role);
+    QCOMPARE(described->text(QAccessible::Name), name);
+    QCOMPARE(States(described->state()), states);
+}
+
+void TestAccessible::actions_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("expected");
+
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    const QString press = QAccessibleActionInterface::pressAction();
+    QTest::addRow("switch, toggled") << "toggle" << toggle << true << 1;
+    QTest::addRow("switch, pressed") << "toggle" << press << true << 1;
+    QTest::addRow("switch, disabled") << "toggle" << toggle << false << 0;
+    QTest::addRow("header, pressed") << "header" << press << true << 1;
+    QTest::addRow("header, disabled") << "header" << press << false << 0;
+    QTest::addRow("link, pressed") << "link" << press << true << 1;
+    QTest::addRow("link, disabled") << "link" << press << false << 0;
+    QTest::addRow("picture, pressed") << "picture" << press << true << 1;
+}
+
+// A screen reader's action works as a click: the signal the page listens to,
+// once, and nothing on a disabled widget, which does not offer it.
+void TestAccessible::actions()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, action);
+    QFETCH(bool, enabled);
+    QFETCH(int, expected);
+    OwnWidgets w;
+    QVERIFY(w.show());
+    QWidget *target = w.widget(widget);
+    target->setEnabled(enabled);
+    const Acts acts(w);
+
+    QAccessibleActionInterface *actions = Described(w, widget)->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames().contains(action), enabled);
+    actions->doAction(action);
+
+    acts.expect(target, expected);
+}
+
+// The panel's header and, while it is open, its content are what it holds.
+void TestAccessible::panelHoldsHeaderAndContent()
+{
+    OwnWidgets w;
+    QVERIFY(w.show());
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(w.panel);
+    QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(w.panel->header())), 0);
+    QAccessibleInterface *inside = QAccessible::queryAccessibleInterface(w.inside);
+    QCOMPARE(panel->indexOfChild(inside), 1);
+    QCOMPARE(inside->parent(), panel);
+    QVERIFY(!inside->state().invisible);
+
+    w.panel->setExpanded(false);
+    QVERIFY(inside->state().invisible);
+}
+
+QTEST_MAIN(TestAccessible)
+#include "tst_accessible.moc"

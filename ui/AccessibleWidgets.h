@@ -1,0 +1,7 @@
+#pragma once
+
+// Tells Qt's accessibility what our own widgets are, so that screen readers
+// hear a switch as a check box, a panel header as a button that expands, a
+// clickable label as a link or button; each widget's constructor calls it,
+// the first call installs it.
+void InstallAccessibleWidgets();
