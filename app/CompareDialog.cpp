@@ -2,6 +2,7 @@
 
 #include "planfile/PlanCompare.h"
 #include "texts/PlanTexts.h"
+#include "texts/ReportTexts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -88,7 +89,7 @@ CompareDialog::CompareDialog(const PlanComparison &comparison, const QString &fi
         AddSection(table, text(InputsDiffer));
         AddRows(table, comparison.inputs, false);
     }
-    AddSection(table, text(ComparedResults));
+    AddSection(table, QString::fromUtf8(Text(ReportText::Results, !english)));
     AddRows(table, comparison.results, true);
     // The captions take the room the figures leave.
     table->resizeColumnsToContents();

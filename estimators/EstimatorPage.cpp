@@ -1,10 +1,10 @@
 #include "estimators/EstimatorPage.h"
 
 #include "common/IntervalTables.h"
-#include "estimators/PlanFigures.h"
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
 #include "texts/LanguageTable.h"
+#include "texts/ReportTexts.h"
 #include "ui/ClickLabel.h"
 #include "ui/ComboItems.h"
 #include "ui/Dialogs.h"
@@ -220,7 +220,7 @@ void EstimatorPage::CalcDataVolume()
         show(ui->LabelVolTrans2, result.perTX2);
         show(ui->LabelVolMonth2, result.month2);
     } else {
-        const QString off = QString::fromLatin1(NoFigureText);
+        const QString off = QString::fromLatin1(VolumeOffText);
         ui->LabelVolTrans2->setText(off);
         ui->LabelVolMonth2->setText(off);
     }

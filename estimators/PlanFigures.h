@@ -37,9 +37,6 @@ struct PlanFigures
 
 PlanFigures FiguresOf(const StationPlan &plan);
 
-// What stands in place of an absent figure.
-inline constexpr const char *NoFigureText = "---";
-
 // The figures by the names files and the command line give them, in their
 // order.
 inline constexpr std::array FigureKeys = {

@@ -8,6 +8,8 @@
 #include "texts/ItemTexts.h"
 #include "texts/LanguageTable.h"
 #include "texts/PlanTexts.h"
+#include "texts/PlanningTexts.h"
+#include "texts/ReportTexts.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,8 +24,9 @@ constexpr std::string_view LabelPartSeparator = " / ";
 class InputRows
 {
 public:
-    InputRows(const StationPlan &window, const StationPlan &file, bool german)
-        : window_(window), file_(file), german_(german)
+    InputRows(const StationPlan &window, const StationPlan &file, bool german,
+              char decimalSeparator)
+        : window_(window), file_(file), german_(german), decimalSeparator_(decimalSeparator)
     {}
 
     std::vector<ComparisonRow> Rows()
@@ -40,6 +43,7 @@ public:
             [this](const auto &choice) { return Item(choice, RadioNetworkItems); });
         for (int t = 1; t <= EstimatorTransmissionCount; ++t)
             AddTransmission(t);
+        AddTargets();
         return std::move(rows_);
     }
 
@@ -48,6 +52,8 @@ private:
     using Transmission = StationPlan::Transmission;
 
     std::string Text(const Message &message) const { return message.In(german_); }
+    std::string Text(ReportText text) const { return ::Text(text, german_); }
+    std::string Text(PlanningText text) const { return ::Text(text, german_); }
     std::string Caption(const char *control) const
     {
         return Translated(*FindLanguageText(control), !german_);
@@ -62,7 +68,7 @@ private:
         return second ? caption.substr(split + LabelPartSeparator.size())
                       : caption.substr(0, split);
     }
-    std::string OnOff(bool on) const { return Text(on ? SwitchedOn : SwitchedOff); }
+    std::string OnOff(bool on) const { return Text(on ? ReportText::On : ReportText::Off); }
     std::string Number(int value) const { return std::to_string(value); }
 
     template <typename Choice, std::size_t N>
@@ -70,13 +76,13 @@ private:
                      const std::array<const char *, N> &items) const
     {
         if (!choice)
-            return Text(NoSelection);
+            return NoChoiceText;
         return items[static_cast<std::size_t>(*choice)];
     }
     std::string BleItem(const std::optional<StationPlan::Observer> &choice) const
     {
         if (!choice)
-            return Text(NoSelection);
+            return NoChoiceText;
         return Translated(ObserverIntervalItems[static_cast<std::size_t>(*choice)], !german_);
     }
     template <std::size_t N>
@@ -84,7 +90,7 @@ private:
                          const std::array<const char *, N> &items, int item) const
     {
         if (!seconds || !InRange(item, static_cast<int>(N)))
-            return Text(NoSelection);
+            return NoChoiceText;
         return items[static_cast<std::size_t>(item)];
     }
     std::string Sampling(const std::optional<std::int32_t> &seconds) const
@@ -140,8 +146,7 @@ private:
     {
         const Transmission &window = window_.transmissions[t];
         const Transmission &file = file_.transmissions[t];
-        const std::string tx =
-            std::string(TransmissionNames[static_cast<std::size_t>(t - 1)]) + CaptionSeparator;
+        const std::string tx = TransmissionName(t) + CaptionSeparator;
         const auto onOff = [this](bool on) { return OnOff(on); };
         const auto number = [this](int value) { return Number(value); };
         const auto server = [this](const auto &choice) { return Item(choice, ServerTypeItems); };
@@ -168,9 +173,28 @@ private:
                 number);
     }
 
+    // A target as its spin box shows it.
+    std::string Target(double value, const TargetRange &range) const
+    {
+        if (!IsTarget(value))
+            return Text(PlanningText::NoTarget);
+        return FormatFloatPattern(value, 0, range.decimals, decimalSeparator_);
+    }
+
+    void AddTargets()
+    {
+        Compare(Text(PlanningText::TargetYearsLabel), window_.targets, file_.targets,
+                &PlanningTargets::years,
+                [this](double years) { return Target(years, TargetYearsRange); });
+        Compare(Text(PlanningText::DataPlanLabel), window_.targets, file_.targets,
+                &PlanningTargets::dataPlanMB,
+                [this](double megabytes) { return Target(megabytes, DataPlanRange); });
+    }
+
     const StationPlan &window_;
     const StationPlan &file_;
     const bool german_;
+    const char decimalSeparator_;
     std::vector<ComparisonRow> rows_;
 };
 
@@ -181,26 +205,24 @@ std::array<std::string, FigureKeys.size()> ResultCaptions(bool german)
         return std::string(Translated(*FindLanguageText(control), !german));
     };
     const auto at = [](const std::string &what, std::size_t temperature) {
-        return what + " @ " + TemperatureNames[temperature];
+        return what + " @ " + TemperatureTexts[temperature];
     };
     const auto bytes = [](const std::string &what) { return what + " [" + ByteUnit + "]"; };
     const std::string days = caption("LabelMResultD");
     const std::string years = caption("LabelMResultY");
     const std::string perTransmission = caption("LabelVResult2");
     const std::string perMonth = caption("LabelVResult3");
-    const auto of = [](std::size_t t, const std::string &what) {
-        return std::string(TransmissionNames[t]) + " " + what;
-    };
+    const auto of = [](int t, const std::string &what) { return TransmissionName(t) + " " + what; };
     return {at(days, 0),
             at(years, 0),
             at(days, 1),
             at(years, 1),
-            DailyChargeCaption.In(german),
-            bytes(of(0, perTransmission)),
+            Text(ReportText::PerDay, german),
             bytes(of(1, perTransmission)),
-            bytes(of(0, perMonth)),
+            bytes(of(2, perTransmission)),
             bytes(of(1, perMonth)),
-            bytes(caption("LabelVResult4") + " " + perMonth)};
+            bytes(of(2, perMonth)),
+            bytes(Text(ReportText::TotalPerMonth, german))};
 }
 
 std::size_t DecimalsOf(const std::string &number)
@@ -244,14 +266,14 @@ PlanComparison ComparePlans(const StationPlan &window, const StationPlan &file, 
 {
     PlanComparison comparison;
     comparison.identical = window == file;
-    comparison.inputs = InputRows(window, file, german).Rows();
+    comparison.inputs = InputRows(window, file, german, decimalSeparator).Rows();
     const auto windowFigures = FigureTexts(FiguresOf(window));
     const auto fileFigures = FigureTexts(FiguresOf(file));
     const auto captions = ResultCaptions(german);
     for (std::size_t i = 0; i < FigureKeys.size(); ++i) {
         const auto &ours = windowFigures[i];
         const auto &theirs = fileFigures[i];
-        ComparisonRow row{captions[i], NoFigureText, NoFigureText, {}};
+        ComparisonRow row{captions[i], VolumeOffText, VolumeOffText, {}};
         if (ours)
             row.window = Localised(*ours, decimalSeparator);
         if (theirs)

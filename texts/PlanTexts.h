@@ -5,8 +5,9 @@
 #include <array>
 
 // The window's texts for plan files: the menu entries, the messages of
-// opening, saving and comparing, and the comparison's own words. UTF-8;
-// "%1" and "%2" are filled in where a comment says so.
+// opening, saving and comparing, and the comparison's own words; the words
+// it shares with the report are the report's. UTF-8; "%1" and "%2" are
+// filled in where a comment says so.
 
 struct PlanMenuText
 {
@@ -44,7 +45,6 @@ inline constexpr Message ComparedWith = {"This window compared with the plan \"%
 inline constexpr Message CloseButton = {"Close", "Schließen"};
 inline constexpr Message PlansIdentical = {"The plans are identical.", "Die Pläne sind gleich."};
 inline constexpr Message InputsDiffer = {"Inputs that differ", "Abweichende Eingaben"};
-inline constexpr Message ComparedResults = {"Results", "Ergebnisse"};
 inline constexpr std::array<Message, 4> ComparisonHeadings = {{
     {"Input or result", "Eingabe oder Ergebnis"},
     {"This window", "Dieses Fenster"},
@@ -52,14 +52,8 @@ inline constexpr std::array<Message, 4> ComparisonHeadings = {{
     {"Difference (window − file)", "Differenz (Fenster − Datei)"},
 }};
 
-// Values and captions the language table has no text for.
-inline constexpr Message SwitchedOn = {"on", "ein"};
-inline constexpr Message SwitchedOff = {"off", "aus"};
-inline constexpr Message NoSelection = {"(none)", "(keine)"};
+// Captions neither the language table nor the report has.
 inline constexpr Message CompressionLevelCaption = {"Compression level", "Kompressionsstufe"};
-inline constexpr Message DailyChargeCaption = {"mAh per day", "mAh pro Tag"};
 // The page's fixed headings, the same in both languages.
 inline constexpr std::array<const char *, 2> InTxCaptions = {"in TX1", "in TX2"};
-inline constexpr std::array<const char *, 2> TransmissionNames = {"TX1", "TX2"};
-inline constexpr std::array<const char *, 2> TemperatureNames = {"20 °C", "-20 °C"};
 inline constexpr const char *ByteUnit = "Bytes";

@@ -10,6 +10,7 @@
 #include "ui_CommandPage.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QtTest>
 
@@ -75,6 +76,9 @@ void TestUndo::undoAndRedo_data()
         << changedPage << WindowChange([](PlanWindow &w) { Select(w, "ComboBoxS5", 5); });
     QTest::addRow("the conductivity variant") << startUp << WindowChange([](PlanWindow &w) {
         Named<QCheckBox>(w.form, "ConductivityCheckBox")->click();
+    });
+    QTest::addRow("a target") << startUp << WindowChange([](PlanWindow &w) {
+        Named<QDoubleSpinBox>(w.form, "SpinBoxTargetYears")->setValue(5);
     });
     QTest::addRow("an import by the dialog") << changedPage << WindowChange([](PlanWindow &w) {
         w.importSetup(WriteSampleSetup(w.path("station.bin")));

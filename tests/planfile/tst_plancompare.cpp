@@ -3,6 +3,7 @@
 #include "planfile/PlanCompare.h"
 #include "tests/estimators/SetupCases.h"
 #include "tests/planfile/ComparisonText.h"
+#include "texts/ReportTexts.h"
 
 #include <QtTest>
 
@@ -64,7 +65,7 @@ void TestPlanCompare::inputsThatDiffer_data()
                        "M1  Pegel ü: Storage interval | 24:00:00 | 01:00:00 | "};
     QTest::addRow("a drop-down without selection")
         << startUp << PlanChange([](StationPlan &p) { p.transmissions[1].format.reset(); }) << true
-        << QStringList{"TX1: Datenformat | Vesk-ML | (keine) | "};
+        << QStringList{"TX1: Datenformat | Vesk-ML | – | "};
     QTest::addRow("BLE readings, German") << startUp << PlanChange([](StationPlan &p) {
         p.observer = StationPlan::Observer::OnceAWeek;
     }) << true << QStringList{"Lokale Kommunikation mit Bluetooth | Monatlich | Wöchentlich | "};
@@ -87,6 +88,11 @@ void TestPlanCompare::inputsThatDiffer_data()
     }) << true
                                         << QStringList{"TX2: IP Übertragungen | aus | ein | ",
                                                        "TX2: Intervall | 24:00:00 | weekly | "};
+    QTest::addRow("targets, as their spin boxes show them")
+        << PlanChange([](StationPlan &p) { p.targets.years = 5; })
+        << PlanChange([](StationPlan &p) { p.targets.dataPlanMB = 1.5; }) << false
+        << QStringList{"Target battery life [years] | 5 | - none - | ",
+                       "Data plan per month [MB] | - none - | 1.5 | "};
     QTest::addRow("in the page's order")
         << startUp << PlanChange([](StationPlan &p) {
                p.transmissions[1].backupPercent = 35;
@@ -128,7 +134,7 @@ void TestPlanCompare::identicalPlans()
         QVERIFY(comparison.inputs.empty());
         for (const ComparisonRow &row : comparison.results) {
             QCOMPARE(row.window, row.file);
-            const bool absent = row.window == NoFigureText;
+            const bool absent = row.window == VolumeOffText;
             QVERIFY2(absent ? row.difference.empty()
                             : QString::fromStdString(row.difference).toDouble() == 0.0,
                      row.caption.c_str());
