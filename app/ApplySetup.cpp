@@ -10,6 +10,8 @@
 void TFormMain::ApplySetup(const SetupModel &model, SetupImport::Way way)
 {
     EstimatorPage &page = *estimators_;
+    // What is shown now comes from no plan file.
+    planFile_.clear();
     page.AsOneChange([&] {
         const StationPlan plan = PlanFromSetup(model, page.plan());
         Setup = model;

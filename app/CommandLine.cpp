@@ -204,8 +204,9 @@ std::string Usage()
         }
         text << ' ' << command.operands << '\n';
     }
-    text << more << ProgramName << ' ' << HelpOption << " | " << VersionOption << "\n\n"
-         << "Without arguments the window opens.\n";
+    text << more << ProgramName << ' ' << HelpOption << " | " << VersionOption << '\n'
+         << more << ProgramName << " [FILE]\n\n"
+         << "Without a command the window opens, showing FILE, a plan or setup file, if given.\n";
     for (const Command &command : Commands()) {
         text << '\n'
              << command.name << ' ' << command.operands << '\n'

@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 TFormMain *FormMain = nullptr;
@@ -58,6 +59,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     ConnectShell();
     setAcceptDrops(true);
     FormCreate();
+    ConnectPlanEntries();
 }
 
 TFormMain::~TFormMain()
@@ -79,6 +81,7 @@ void TFormMain::AddPages(const Settings &settings)
     commands_->setPlanProvider([this] { return estimators_->plan(); });
     import_ = new SetupImport(environment_, LanguageEN, this);
     import_->ImportDir = settings.ImportDir;
+    PlanDir = settings.PlanDir;
 }
 
 void TFormMain::FormCreate()
@@ -97,13 +100,17 @@ void TFormMain::FormCreate()
 void TFormMain::ApplyOwnTexts(bool english)
 {
     ApplyLanguageTexts(this, english, false, {estimators_, commands_});
+    ApplyPlanTexts(english);
 }
 
 // Every part of the window in the language.
 void TFormMain::ApplyLanguage(bool english)
 {
     ApplyOwnTexts(english);
-    estimators_->applyLanguage(english);
+    {
+        const QScopedValueRollback<bool> renaming(renaming_, true);
+        estimators_->applyLanguage(english);
+    }
     commands_->applyLanguage(english);
     import_->applyLanguage(english);
 }
@@ -154,7 +161,7 @@ void TFormMain::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     QMetaObject::invokeMethod(
-        this, [this, files] { import_->WMDropFiles(files); }, Qt::QueuedConnection);
+        this, [this, files] { DropFiles(files); }, Qt::QueuedConnection);
 }
 
 // Closing is never refused; a settings file that cannot be written is
@@ -163,7 +170,7 @@ void TFormMain::FormClose()
 {
     QDir().mkpath(environment_.SettingsFolder);
     FileError error;
-    if (!SaveSettings({LanguageEN, LastTabItem, import_->ImportDir, commands_->ExportDir},
+    if (!SaveSettings({LanguageEN, LastTabItem, import_->ImportDir, commands_->ExportDir, PlanDir},
                       QFile::encodeName(SettingsPath).toStdString(), error))
         Boxes().showMessage(
             this, Dialogs::Kind::Error,

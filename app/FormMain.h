@@ -1,26 +1,34 @@
 #pragma once
 
+#include "app/UndoHistory.h"
+#include "estimators/StationPlan.h"
 #include "setup/SetupImport.h"
 #include "setup/SetupModel.h"
+#include "ui/Dialogs.h"
 #include "ui/Environment.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace Ui {
 class FormMain;
 }
 class QMenu;
-class Dialogs;
 class EstimatorPage;
 class CommandPage;
+struct Message;
+struct PlanComparison;
 struct Settings;
-struct StationPlan;
 
 // The one main window: the header with the menu, the tab control with both
 // pages, and the import. It runs the program's start-up and close, switches
-// the language of all its parts and shows an imported setup on both pages.
+// the language of all its parts, shows an imported setup on both pages, keeps
+// the estimator page's plan as a document (plan files, undo and redo) and
+// says in the header which station and file it shows.
 class TFormMain : public QMainWindow
 {
     Q_OBJECT
@@ -43,6 +51,29 @@ public:
     void MenuItemExitClick();
     void TabControlMainChange();
 
+    // Plan files and undo.
+    void MenuItemNewPlanClick();
+    void MenuItemOpenPlanClick();
+    void MenuItemSavePlanClick();
+    void MenuItemComparePlanClick();
+    void MenuItemUndoClick();
+    void MenuItemRedoClick();
+    // Shows the plan of the file; a refused file is told, naming the file and
+    // the key, and the window stays as it was.
+    bool OpenPlanFile(const QString &fileName);
+    // The file the program was started with: a plan file opens, anything
+    // else is imported as a setup file chosen in the import dialog.
+    void OpenGivenFile(const QString &fileName);
+    // Files dropped onto the window. The first counts: a plan file, told by
+    // its content, opens; anything else goes to the setup import's drop.
+    void DropFiles(const QStringList &files);
+    // The plan file the page shows, as opened or last saved; empty when none.
+    const QString &PlanFileName() const { return planFile_; }
+
+    // Shows the comparison with the plan of the named file; the dialog, unless
+    // a test puts something else in its place.
+    std::function<void(const PlanComparison &comparison, const QString &fileName)> ShowComparison;
+
     // Shows a read setup on both pages, in the fixed order of its steps. The
     // dialog way then keeps the imported names through language switches and
     // chooses the variant by the name of channel 8.
@@ -57,9 +88,12 @@ public:
     int LastTabItem = 0;
     // The model of the last setup shown, with its codes corrected.
     SetupModel Setup;
+    // The folder of the last plan file chosen, as its bytes.
+    std::string PlanDir;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -75,12 +109,37 @@ private:
     void ApplyOwnTexts(bool english);
     void ApplyToEstimators(const StationPlan &plan);
 
+    // What one undo step gives back: the page's plan, whether its rows take
+    // the standard names of a language, and the plan file it shows.
+    struct PageState
+    {
+        StationPlan plan;
+        bool namesFollowLanguage = true;
+        QString fileName;
+    };
+    PageState PageNow() const;
+    void ConnectPlanEntries();
+    void ApplyPlanTexts(bool english);
+    void EstimatorPlanChanged();
+    void Restore(const PageState &state);
+    void ShowPlan(const StationPlan &plan, const QString &fileName);
+    void ShowWhatIsOpen();
+    void UpdateUndoEntries();
+    QString ChoosePlanFile(const Message &title, bool save);
+    void RememberPlanFolder(const QString &fileName);
+    std::optional<StationPlan> ReadPlan(const QString &fileName, const Message &refused);
+    QString Text(const Message &message) const;
+
     const std::unique_ptr<Ui::FormMain> ui;
     const Environment environment_;
     EstimatorPage *estimators_ = nullptr;
     CommandPage *commands_ = nullptr;
     SetupImport *import_ = nullptr;
     QMenu *PopupMenuMainMenu = nullptr; // made by MainMenu()
+    std::unique_ptr<UndoHistory<PageState>> history_;
+    QString planFile_;
+    bool restoring_ = false; // undo or redo sets the page
+    bool renaming_ = false;  // a language switch renames the rows
 };
 
 // The program's one window.

@@ -40,6 +40,11 @@ void TFormMain::BuildMainMenu()
     PopupMenuMainMenu = new QMenu(this);
     PopupMenuMainMenu->setObjectName(QStringLiteral("PopupMenuMainMenu"));
     PopupMenuMainMenu->addAction(ui->MenuItemImport);
+    PopupMenuMainMenu->addActions(
+        {ui->MenuItemNewPlan, ui->MenuItemOpenPlan, ui->MenuItemSavePlan, ui->MenuItemComparePlan});
+    PopupMenuMainMenu->addSeparator();
+    PopupMenuMainMenu->addActions({ui->MenuItemUndo, ui->MenuItemRedo});
+    PopupMenuMainMenu->addSeparator();
     QMenu *language = PopupMenuMainMenu->addMenu(QString());
     language->setObjectName(QStringLiteral("MenuItemLanguage"));
     language->setTitle(

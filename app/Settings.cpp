@@ -10,6 +10,7 @@ const char KeyLanguage[] = "Language";
 const char KeyTabItem[] = "TabItem";
 const char KeyImportDir[] = "ImportDir";
 const char KeyExportDir[] = "ExportDir";
+const char KeyPlanDir[] = "PlanDir";
 
 const int LanguageDefault = 1;
 const int LanguageGerman = 0;
@@ -33,6 +34,7 @@ Settings ReadSettings(const IniFile &ini)
     settings.LastTabItem = tabItem >= 0 && tabItem <= TabItemLast ? tabItem : TabItemDefault;
     settings.ImportDir = ini.ReadString(Section, KeyImportDir, "");
     settings.ExportDir = ini.ReadString(Section, KeyExportDir, "");
+    settings.PlanDir = ini.ReadString(Section, KeyPlanDir, "");
     return settings;
 }
 
@@ -42,6 +44,8 @@ void WriteSettings(const Settings &settings, IniFile &ini)
     ini.WriteInteger(Section, KeyTabItem, settings.LastTabItem);
     WriteFolder(ini, KeyImportDir, settings.ImportDir);
     WriteFolder(ini, KeyExportDir, settings.ExportDir);
+    if (!settings.PlanDir.empty() || ini.ReadValue(Section, KeyPlanDir))
+        WriteFolder(ini, KeyPlanDir, settings.PlanDir);
 }
 
 Settings LoadSettings(const std::filesystem::path &path, std::optional<FileError> &error)

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/FormMain.h"
+#include "setup/FileNames.h"
 #include "ui/Dialogs.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
     if (IsCommandLine(arguments))
         return RunCommandLine(arguments, std::cout, std::cerr);
 
-    // Here a FILE argument will open the window with that plan or setup file.
+    // The application takes the toolkit's own options out of argv.
     TApplication application(argc, argv);
     TFormMain window;
     FormMain = &window;
@@ -22,5 +23,12 @@ int main(int argc, char *argv[])
         FormMain->Boxes().showMessage(FormMain, Dialogs::Kind::Error, description);
     };
     window.show();
+    // A file to show, as a file manager passes it: opened once the window is
+    // up, so that its messages stand over it.
+    if (argc > 1) {
+        const QString file = FileNameFromNative(QByteArray(argv[1]));
+        QMetaObject::invokeMethod(
+            &window, [&window, file] { window.OpenGivenFile(file); }, Qt::QueuedConnection);
+    }
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
 #include "texts/LanguageTable.h"
+#include "texts/ReportTexts.h"
 #include "ui/ClickLabel.h"
 #include "ui/ComboItems.h"
 #include "ui/Dialogs.h"
@@ -219,7 +220,7 @@ void EstimatorPage::CalcDataVolume()
         show(ui->LabelVolTrans2, result.perTX2);
         show(ui->LabelVolMonth2, result.month2);
     } else {
-        const QString off = QStringLiteral("---");
+        const QString off = QString::fromLatin1(VolumeOffText);
         ui->LabelVolTrans2->setText(off);
         ui->LabelVolMonth2->setText(off);
     }

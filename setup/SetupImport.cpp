@@ -130,12 +130,18 @@ void SetupImport::MenuItemImportClick()
         request.filters =
             QStringList{QString::fromLatin1(SetupFilePattern), QString::fromLatin1(AnyFilePattern)};
         const QString path = environment_.Boxes->openFileName(window_, request);
-        if (path.isEmpty())
-            return;
+        if (!path.isEmpty())
+            ImportChosenFile(path);
+    });
+}
+
+void SetupImport::ImportChosenFile(const QString &fileName)
+{
+    Guarded([this, &fileName] {
         // The bytes of the name, which need not be UTF-8.
-        ImportDir =
-            NativeFileName(QDir::toNativeSeparators(QFileInfo(path).absolutePath())).toStdString();
-        if (MakeTemporaryCopy(path))
+        ImportDir = NativeFileName(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()))
+                        .toStdString();
+        if (MakeTemporaryCopy(fileName))
             Read(Way::Dialog);
     });
 }

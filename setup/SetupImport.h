@@ -34,6 +34,8 @@ public:
     void applyLanguage(bool english);
 
     void MenuItemImportClick();
+    // What the dialog way does with the file chosen in it.
+    void ImportChosenFile(const QString &fileName);
     // Files dropped onto the window; the first one counts.
     void WMDropFiles(const QStringList &files);
     void ImportSetupFile(const QString &fileName);

@@ -39,8 +39,10 @@ QStringList RunFileDialog(QWidget *parent, const Dialogs::FileRequest &request,
     dialog.setFileMode(fileMode);
     if (fileMode == QFileDialog::Directory)
         dialog.setOption(QFileDialog::ShowDirsOnly);
-    // An existing file is refused by the export with its own message.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Unless asked to, an existing file is refused by the export with its
+    // own message.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.folder.isEmpty())
         dialog.setDirectory(request.folder);
     dialog.setNameFilters(request.filters);
@@ -86,7 +88,9 @@ QString QtDialogs::saveFileName(QWidget *parent, const FileRequest &request)
 
 QString QtDialogs::folderName(QWidget *parent, const FileRequest &request)
 {
-    Dialogs::FileRequest folderRequest{request.title, request.folder, {}, {}};
+    Dialogs::FileRequest folderRequest;
+    folderRequest.title = request.title;
+    folderRequest.folder = request.folder;
     return FirstOf(
         RunFileDialog(parent, folderRequest, QFileDialog::AcceptOpen, QFileDialog::Directory));
 }

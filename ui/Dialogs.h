@@ -26,9 +26,11 @@ public:
     struct FileRequest
     {
         QString title;
-        QString folder;       // start folder; empty for the dialog's own default
-        QString proposedName; // file name offered for saving
-        QStringList filters;  // "Name (*.ext)" entries, first one selected
+        QString folder;                // start folder; empty for the dialog's own default
+        QString proposedName;          // file name offered for saving
+        QStringList filters;           // "Name (*.ext)" entries, first one selected
+        QString defaultSuffix;         // added to a name typed without one
+        bool confirmOverwrite = false; // saving: ask before replacing a file
     };
 
     virtual ~Dialogs() = default;

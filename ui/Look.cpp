@@ -22,6 +22,7 @@ const QColor WarmBarColor(0x32, 0xcd, 0x32);       // lime green
 const QColor ColdBarColor(0x00, 0x00, 0xff);
 constexpr int HeaderPixels = 15;
 constexpr int NotePixels = 11;
+constexpr int OpenPlanPixels = 13;
 constexpr int CommandListPixels = 13;
 
 void Fill(QWidget *widget, const QColor &color)
@@ -118,6 +119,10 @@ void ApplyLook(QWidget *window)
     if (auto *title = Child<QLabel>(window, "LabelHeader")) {
         Colour(title, Qt::white);
         Restyle(title, true, HeaderPixels);
+    }
+    if (auto *open = Child<QLabel>(window, "LabelPlanOpen")) {
+        Colour(open, Qt::white);
+        Restyle(open, false, OpenPlanPixels);
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {
         const QString role = label->property("class").toString();

@@ -6,6 +6,7 @@
 #include "tests/estimators/SetupCases.h"
 #include "tests/setup/ImportFiles.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Drop.h"
 #include "tests/support/FakeDialogs.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTextDocument>
@@ -615,16 +615,7 @@ void TestApplySetup::realDrop()
         out.write(bytes.constData(), bytes.size());
     }
     const RemovedAtEnd removed{native.toStdString()};
-    QMimeData mime;
-    mime.setUrls({QUrl::fromEncoded("file://" + native.toPercentEncoding("/"))});
-
-    QDragEnterEvent enter(QPoint(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window.form, &enter);
-    QVERIFY(enter.isAccepted());
-
-    QDropEvent drop(QPointF(500, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window.form, &drop);
-    QVERIFY(drop.isAccepted());
+    QVERIFY(DropOnto(window.form, {QUrl::fromEncoded("file://" + native.toPercentEncoding("/"))}));
     QVERIFY(window.platform.boxes->messages.empty());
     QCoreApplication::processEvents();
 

@@ -16,6 +16,8 @@ struct Seen
     QString className;
     QString title;
     QString text;
+    bool confirmsOverwrite = false; // a file dialog's
+    QString defaultSuffix;
 };
 
 // Notes the modal window that opens next and closes it: a file dialog by
@@ -31,6 +33,10 @@ void InspectAndClose(Seen &seen, const QString &choose)
     if (auto *box = qobject_cast<QMessageBox *>(modal))
         seen.text = box->text();
     auto *dialog = qobject_cast<QFileDialog *>(modal);
+    if (dialog) {
+        seen.confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen.defaultSuffix = dialog->defaultSuffix();
+    }
     if (dialog && !choose.isEmpty()) {
         dialog->selectFile(choose);
         QMetaObject::invokeMethod(dialog, "accept");
@@ -89,6 +95,8 @@ private slots:
     void failureReportTitle();
     void fileDialogs_data();
     void fileDialogs();
+    void saveDialogOptions_data();
+    void saveDialogOptions();
 
 private:
     QString home_;
@@ -157,9 +165,11 @@ void TestDialogs::fileDialogs()
 
     QtDialogs dialogs;
     const bool save = kind == FileDialog::Save;
-    const Dialogs::FileRequest request{"Pelora 1000  -  Select File", folder.path(),
-                                       save ? "0000000001.kcf" : "",
-                                       QStringList{"*.BIN (*.BIN)", "*.* (*.*)"}};
+    Dialogs::FileRequest request;
+    request.title = "Pelora 1000  -  Select File";
+    request.folder = folder.path();
+    request.proposedName = save ? "0000000001.kcf" : "";
+    request.filters = QStringList{"*.BIN (*.BIN)", "*.* (*.*)"};
     const QString chosen = QDir(folder.path())
                                .filePath(save                         ? "0000000001.kcf"
                                          : kind == FileDialog::Folder ? "out"
@@ -189,6 +199,43 @@ void TestDialogs::fileDialogs()
     QCOMPARE(answer, choose ? QDir::toNativeSeparators(chosen) : QString());
     QCOMPARE(FilesIn(home_), QStringList());
     QCOMPARE(FilesIn(folder.path()), QStringList{"PL1000.BIN"});
+}
+
+void TestDialogs::saveDialogOptions_data()
+{
+    QTest::addColumn<bool>("confirmOverwrite");
+    QTest::addColumn<QString>("defaultSuffix");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    // The export refuses an existing file itself, with its own message.
+    QTest::addRow("a command file") << false << QString() << "0000000001.kcf"
+                                    << "0000000001.kcf";
+    QTest::addRow("a plan file") << true << "p1kplan"
+                                 << "site-a"
+                                 << "site-a.p1kplan";
+}
+
+// A save dialog asks before replacing a file only where the caller wants it,
+// and adds the extension asked for to a name typed without one.
+void TestDialogs::saveDialogOptions()
+{
+    QFETCH(bool, confirmOverwrite);
+    QFETCH(QString, defaultSuffix);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir folder;
+    QtDialogs dialogs;
+    Dialogs::FileRequest request;
+    request.title = "Save";
+    request.folder = folder.path();
+    request.defaultSuffix = defaultSuffix;
+    request.confirmOverwrite = confirmOverwrite;
+    QString answer;
+    const Seen seen = WhileOpen([&] { answer = dialogs.saveFileName(nullptr, request); },
+                                QDir(folder.path()).filePath(typed));
+    QCOMPARE(seen.confirmsOverwrite, confirmOverwrite);
+    QCOMPARE(seen.defaultSuffix, defaultSuffix);
+    QCOMPARE(answer, QDir::toNativeSeparators(QDir(folder.path()).filePath(saved)));
 }
 
 // The user's folders point into a temporary one, so that what the dialogs

@@ -28,6 +28,8 @@ private slots:
     void readThenWrite();
     void write_data();
     void write();
+    void planFolder_data();
+    void planFolder();
     void noFile();
     void foldersSurviveSaveAndLoad();
     void unwritablePath_data();
@@ -174,6 +176,39 @@ void TestSettings::write()
     QCOMPARE(Bytes(ini.Serialize()), after);
 }
 
+void TestSettings::planFolder_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("planDir");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray four("[]\nLanguage=1\nTabItem=0\nImportDir=/i\nExportDir=/e\n");
+    QTest::addRow("no plan folder yet: the file stays as it was") << four << QByteArray() << four;
+    QTest::addRow("a plan folder is added after the others")
+        << four << QByteArray("/home/Łukasz/Pläne") << four + "PlanDir=/home/Łukasz/Pläne\n";
+    QTest::addRow("a known plan folder stays in its place")
+        << QByteArray("[]\nPlanDir=/old\nLanguage=1\n") << QByteArray("/new")
+        << QByteArray("[]\nPlanDir=/new\nLanguage=1\nTabItem=0\nImportDir=\nExportDir=\n");
+    QTest::addRow("a folder with a line break is forgotten")
+        << QByteArray("[]\nPlanDir=/old\n") << QByteArray("/a\n[]")
+        << QByteArray("[]\nPlanDir=\nLanguage=1\nTabItem=0\nImportDir=\nExportDir=\n");
+}
+
+// The folder of plan files is read and written like the other folders, but
+// added to a file only once there is one to keep.
+void TestSettings::planFolder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, planDir);
+    QFETCH(QByteArray, after);
+    IniFile ini = IniFile::Parse(before.toStdString());
+    Settings settings = ReadSettings(ini);
+    settings.PlanDir = planDir.toStdString();
+    WriteSettings(settings, ini);
+    QCOMPARE(Bytes(ini.Serialize()), after);
+    const Settings again = ReadSettings(IniFile::Parse(after.toStdString()));
+    QCOMPARE(Bytes(again.PlanDir), planDir.contains('\n') ? QByteArray() : planDir);
+}
+
 void TestSettings::noFile()
 {
     QTemporaryDir dir;
@@ -199,6 +234,7 @@ void TestSettings::foldersSurviveSaveAndLoad()
     settings.LastTabItem = 1;
     settings.ImportDir = "/home/Łukasz/データ";
     settings.ExportDir = " C:\\Users\\Zoë\\Ausgabe ";
+    settings.PlanDir = "/srv/Pläne";
     FileError error;
     QVERIFY(SaveSettings(settings, path, error));
     std::optional<FileError> loadError;
@@ -208,6 +244,7 @@ void TestSettings::foldersSurviveSaveAndLoad()
     QCOMPARE(loaded.LastTabItem, 1);
     QCOMPARE(Bytes(loaded.ImportDir), Bytes(settings.ImportDir));
     QCOMPARE(Bytes(loaded.ExportDir), Bytes(settings.ExportDir));
+    QCOMPARE(Bytes(loaded.PlanDir), Bytes(settings.PlanDir));
 }
 
 void TestSettings::unwritablePath_data()

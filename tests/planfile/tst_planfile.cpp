@@ -2,6 +2,7 @@
 #include "estimators/PlanFigures.h"
 #include "planfile/FileKind.h"
 #include "planfile/PlanFile.h"
+#include "planfile/PlanSetup.h"
 #include "setup/SetupModel.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
@@ -68,6 +69,8 @@ private slots:
     void failedSave();
     void kindOfContent_data();
     void kindOfContent();
+    void commandSetupOfPlan_data();
+    void commandSetupOfPlan();
 };
 
 // Saving and opening gives the same plan, and saving that again the same
@@ -456,6 +459,67 @@ void TestPlanFile::kindOfContent()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, plan);
     QCOMPARE(KindOfContent(bytes.toStdString()) == FileKind::Plan, plan);
+}
+
+void TestPlanFile::commandSetupOfPlan_data()
+{
+    QTest::addColumn<PlanChange>("change");
+    QTest::addColumn<bool>("follows");
+    QTest::addColumn<QByteArray>("stationId");
+    QTest::addColumn<QList<QByteArray>>("channels"); // "Nr=Name" of channels 1 to 12
+
+    const QList<QByteArray> startUp = {
+        "0001=", "0002=", "UBAT=", "PBAT=", "RSSI=", "0006=", "=", "=", "=", "=", "=", "="};
+    QTest::addRow("neither station nor IDs: the command page stays")
+        << PlanChange([](StationPlan &) {}) << false << QByteArray() << QList<QByteArray>();
+    QTest::addRow("a station ID only")
+        << PlanChange([](StationPlan &p) { p.stationId = "0000004711"; }) << true
+        << QByteArray("0000004711") << startUp;
+    // Rows without an ID end the list, as channels without a number do.
+    QTest::addRow("IDs and names of the rows, no station ID")
+        << PlanChange([](StationPlan &p) {
+               p.rows[1].id = "0001";
+               p.rows[1].name = "Pegel \xFC";
+               p.rows[2].id = "UBAT";
+               p.rows[4].id = "RSSI";
+           })
+        << true << QByteArray("0000000001")
+        << QList<QByteArray>{
+               "0001=Pegel \xFC", "UBAT=", "=", "RSSI=", "=", "=", "=", "=", "=", "=", "=", "="};
+    QTest::addRow("an imported station")
+        << PlanChange([](StationPlan &p) {
+               p = Imported([](SetupModel &m) {
+                   m.StationID = "STATION-01";
+                   for (int i = 1; i <= ChannelCount; ++i)
+                       SetupCases::StoredChannel(m, i, ("A00" + std::to_string(i % 10)).c_str(), "",
+                                                 900, 900);
+               });
+           })
+        << true << QByteArray("STATION-01")
+        << QList<QByteArray>{"A001=", "A002=", "A003=", "A004=", "A005=", "A006=",
+                             "A007=", "A008=", "=",     "=",     "=",     "="};
+}
+
+// The command page shows the station and measurements a plan names, and
+// keeps what it shows for a plan that names neither.
+void TestPlanFile::commandSetupOfPlan()
+{
+    QFETCH(PlanChange, change);
+    QFETCH(bool, follows);
+    QFETCH(QByteArray, stationId);
+    QFETCH(QList<QByteArray>, channels);
+    StationPlan plan = DefaultPlan();
+    change(plan);
+
+    const std::optional<SetupModel> model = CommandSetupOf(plan);
+    QCOMPARE(model.has_value(), follows);
+    if (!model)
+        return;
+    QCOMPARE(Bytes(model->StationID), stationId);
+    QList<QByteArray> shown;
+    for (const ChannelRec &channel : model->Channels)
+        shown << Bytes(channel.Nr + "=" + channel.Name);
+    QCOMPARE(shown, channels);
 }
 
 QTEST_GUILESS_MAIN(TestPlanFile)
