@@ -185,28 +185,8 @@ void EstimatorPage::CalcDataVolume()
 {
     if (CalcDisabled)
         return;
-    VolumeInputs inputs;
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.rows[i] = {InTX1Switches[i]->isChecked(), InTX2Switches[i]->isChecked(),
-                          StorageIntervalComboBoxes[i]->currentIndex()};
-    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
-    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
-        const TransmissionColumn c = Column(t);
-        TransmissionInputs &tx = inputs.transmissions[t];
-        tx.on = c.on->isChecked();
-        tx.intervalIndex = c.interval->currentIndex();
-        tx.format = c.format->currentIndex();
-        tx.primaryServerType = c.primaryServer->currentIndex();
-        tx.compression = c.compression->isChecked();
-        tx.compressionLevel = c.compressionLevel->value();
-        tx.stationEvents = c.stationEvents->isChecked();
-        tx.channelEvents = c.channelEvents->isChecked();
-        tx.eventsNumber = c.eventsNumber->value();
-        tx.secondaryMode = c.secondaryMode->currentIndex();
-        tx.secondaryServerType = c.secondaryServer->currentIndex();
-        tx.backupPercent = c.backupPercent->value();
-    }
-    const VolumeResult result = EstimateVolume(inputs);
+    // The figures are those of the plan the page shows.
+    const VolumeResult result = EstimateVolume(plan());
     VolTX1Netto = result.VolTX1Netto;
     VolTX2Netto = result.VolTX2Netto;
 
@@ -235,22 +215,7 @@ void EstimatorPage::CalcBattLife()
 {
     if (CalcDisabled)
         return;
-    BatteryInputs inputs;
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.samplingIndex[i] = SamplingIntervalComboBoxes[i]->currentIndex();
-    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
-    inputs.radioNetwork = ui->ComboBoxModemType->currentIndex();
-    inputs.observer = ui->ComboBoxObserverInt->currentIndex();
-    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
-        const TransmissionColumn c = Column(t);
-        inputs.transmissions[t] = {c.on->isChecked(),
-                                   c.interval->currentIndex(),
-                                   c.primaryServer->currentIndex(),
-                                   c.secondaryMode->currentIndex(),
-                                   c.secondaryServer->currentIndex(),
-                                   c.backupPercent->value()};
-    }
-    Charges = EstimateBatteryShares(inputs);
+    Charges = EstimateBattery(plan());
     ShowBatteryLife(CapacityAt20C, ui->LabelBLTdays1, ui->LabelBLTyears1, ui->Rectangle20A,
                     ui->Rectangle20B);
     ShowBatteryLife(CapacityAtMinus20C, ui->LabelBLTdays2, ui->LabelBLTyears2, ui->Rectangle_20A,
