@@ -7,6 +7,7 @@
 #include "commandfile/PlanMessage.h"
 #include "commandfile/StationExportDialog.h"
 #include "common/AtomicFile.h"
+#include "common/Text.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
