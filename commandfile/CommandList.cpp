@@ -29,11 +29,6 @@ QueryDateTime QueryMoment(const QDateEdit *date, const QTimeEdit *time)
             time->time().minute()};
 }
 
-std::string Trimmed(const QLineEdit *edit)
-{
-    return edit->text().trimmed().toStdString();
-}
-
 // The text as the box holds it, lines broken by "\n". The box's own plain
 // text turns no-break spaces into spaces, which would change file names.
 QString MemoText(const QPlainTextEdit *memo)
@@ -110,9 +105,9 @@ PanelInput CommandPage::InputOf(const Expander *panel) const
 {
     const auto &ui = Form();
     if (panel == ui.ExpanderCfg)
-        return ConfigurationInput{Trimmed(ui.EditCfg)};
+        return ConfigurationInput{ui.EditCfg->text().toStdString()};
     if (panel == ui.ExpanderFW)
-        return FirmwareInput{Trimmed(ui.EditFW)};
+        return FirmwareInput{ui.EditFW->text().toStdString()};
     if (panel == ui.ExpanderMIntSInt)
         return SamplingInput{ui.ComboBoxMInt2->currentIndex(), ui.CheckBoxSint->isChecked(),
                              ui.ComboBoxSInt2->currentIndex()};
