@@ -12,11 +12,20 @@
 #include "ui/ToggleSwitch.h"
 #include "ui_EstimatorPage.h"
 
+#include <QSpinBox>
+
 #include <algorithm>
 
 namespace {
 
 constexpr int TimerIntervalMs = 100;
+
+void SetUpSpinBox(QSpinBox *box, const SpinRange &range, int value)
+{
+    box->setRange(range.min, range.max);
+    box->setSingleStep(range.step);
+    box->setValue(value);
+}
 
 } // namespace
 
@@ -29,6 +38,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
 {
     ui->setupUi(this);
     GatherMeasurementRows();
+    SetUpSpinBoxes();
     TimerMain.setObjectName(QStringLiteral("TimerMain"));
     TimerMain.setInterval(TimerIntervalMs);
     ConnectPanel();
@@ -85,6 +95,19 @@ void EstimatorPage::SetDefaultIntervals()
     ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
     SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
              VTXIntervalIndexOf(DefaultTxIntervalSeconds));
+}
+
+// The spin boxes take the values a plan may hold and start as the default plan.
+void EstimatorPage::SetUpSpinBoxes()
+{
+    const StationPlan start = DefaultPlan();
+    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
+        const TransmissionColumn c = Column(t);
+        const StationPlan::Transmission &tx = start.transmissions[t];
+        SetUpSpinBox(c.compressionLevel, CompressionLevelRange, tx.compressionLevel);
+        SetUpSpinBox(c.eventsNumber, EventsNumberRange, tx.eventsNumber);
+        SetUpSpinBox(c.backupPercent, BackupPercentRange, tx.backupPercent);
+    }
 }
 
 EstimatorPage::TransmissionColumn EstimatorPage::Column(int t) const
