@@ -82,14 +82,13 @@ public:
     Dialogs &Boxes() const { return *environment_.Boxes; }
     const Environment &Platform() const { return environment_; }
 
-    QString ExePath;
-    QString SettingsPath; // the settings file, read at start and written at close
-    bool LanguageEN = false;
-    int LastTabItem = 0;
-    // The model of the last setup shown, with its codes corrected.
-    SetupModel Setup;
-    // The folder of the last plan file chosen, as its bytes.
-    std::string PlanDir;
+    // What the window remembers, set by the window alone.
+    const QString &ProgramFolder() const { return ExePath; }
+    bool English() const { return LanguageEN; }
+    // The tab to open at the next start.
+    int LastTab() const { return LastTabItem; }
+    const SetupModel &ShownSetup() const { return Setup; }
+    const std::string &PlanFolder() const { return PlanDir; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -140,6 +139,15 @@ private:
     QString planFile_;
     bool restoring_ = false; // undo or redo sets the page
     bool renaming_ = false;  // a language switch renames the rows
+
+    QString ExePath;      // ends with the path separator
+    QString SettingsPath; // the settings file, read at start and written at close
+    bool LanguageEN = false;
+    int LastTabItem = 0;
+    // The model of the last setup shown, with its codes corrected.
+    SetupModel Setup;
+    // The folder of the last plan file chosen, as its bytes.
+    std::string PlanDir;
 };
 
 // The program's one window.

@@ -7,6 +7,7 @@
 #include "commandfile/PlanMessage.h"
 #include "commandfile/StationExportDialog.h"
 #include "common/AtomicFile.h"
+#include "common/Text.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
@@ -26,11 +27,6 @@ QueryDateTime QueryMoment(const QDateEdit *date, const QTimeEdit *time)
 {
     return {date->date().year(), date->date().month(), date->date().day(), time->time().hour(),
             time->time().minute()};
-}
-
-std::string Trimmed(const QLineEdit *edit)
-{
-    return edit->text().trimmed().toStdString();
 }
 
 // The text as the box holds it, lines broken by "\n". The box's own plain
@@ -109,9 +105,9 @@ PanelInput CommandPage::InputOf(const Expander *panel) const
 {
     const auto &ui = Form();
     if (panel == ui.ExpanderCfg)
-        return ConfigurationInput{Trimmed(ui.EditCfg)};
+        return ConfigurationInput{ui.EditCfg->text().toStdString()};
     if (panel == ui.ExpanderFW)
-        return FirmwareInput{Trimmed(ui.EditFW)};
+        return FirmwareInput{ui.EditFW->text().toStdString()};
     if (panel == ui.ExpanderMIntSInt)
         return SamplingInput{ui.ComboBoxMInt2->currentIndex(), ui.CheckBoxSint->isChecked(),
                              ui.ComboBoxSInt2->currentIndex()};

@@ -51,7 +51,6 @@ public:
     // what the page holds.
     Ui::CommandPage &Form();
     const Ui::CommandPage &Form() const { return const_cast<CommandPage *>(this)->Form(); }
-    bool HasForm() const { return form_ != nullptr; }
 
     // Panel rule.
     void AllExpanderClick(QObject *sender);

@@ -2,36 +2,12 @@
 
 #include "commandfile/Normalizers.h"
 #include "common/Text.h"
-#include "common/Utf8.h"
 
 namespace {
 
-constexpr long Latin1Last = 0xFF;
 const std::string FileExtension = ".kcf";
 constexpr int NotExportedLines = 3;
 const std::string PathSeparators = "/\\";
-
-// Counts line breaks one character at a time: CR LF is one break.
-class LineCounter
-{
-public:
-    void Add(const std::string &character)
-    {
-        if (character == "\n" && previousWasCr_) {
-            previousWasCr_ = false;
-            return;
-        }
-        previousWasCr_ = character == "\r";
-        if (previousWasCr_ || character == "\n")
-            ++breaks_;
-    }
-
-    int Breaks() const { return breaks_; }
-
-private:
-    int breaks_ = 0;
-    bool previousWasCr_ = false;
-};
 
 bool IsDriveRoot(const std::string &folder)
 {
@@ -40,31 +16,11 @@ bool IsDriveRoot(const std::string &folder)
 
 } // namespace
 
-Latin1Text ToLatin1(const std::string &utf8Text)
-{
-    Latin1Text result;
-    LineCounter lines;
-    for (const std::string &character : Utf8Characters(utf8Text)) {
-        const long codePoint = Utf8CodePoint(character);
-        if (codePoint < 0 || codePoint > Latin1Last) {
-            result.bytes.clear();
-            result.unencodable = UnencodableCharacter{character, lines.Breaks() + 1};
-            return result;
-        }
-        result.bytes += static_cast<char>(static_cast<unsigned char>(codePoint));
-        lines.Add(character);
-    }
-    return result;
-}
-
 int ListLineCount(const std::string &listText)
 {
     if (listText.empty())
         return 0;
-    LineCounter lines;
-    for (const char c : listText)
-        lines.Add(std::string(1, c));
-    return lines.Breaks() + 1;
+    return LineBreaks(listText) + 1;
 }
 
 bool IsExportable(const std::string &listText)

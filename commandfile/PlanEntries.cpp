@@ -71,7 +71,7 @@ PlanEntries EntriesFromPlan(const StationPlan &plan, const PlanEntryContext &con
 {
     PlanEntries result;
     std::vector<Candidate> candidates;
-    const int rows = plan.conductivity ? EstimatorRowCount : FirstConductivityRow - 1;
+    const int rows = CountedRows(plan.conductivity);
     for (int i = 1; i <= rows; ++i) {
         const StationPlan::Row &row = plan.rows[i];
         PlanSource source{PlanSource::Kind::Measurement, i, Latin1ToUtf8(Trimmed(row.id))};

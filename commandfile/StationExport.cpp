@@ -1,8 +1,10 @@
 #include "commandfile/StationExport.h"
 
+#include "commandfile/ExportFile.h"
 #include "commandfile/Normalizers.h"
 #include "common/AtomicFile.h"
 #include "common/IdLengths.h"
+#include "common/Text.h"
 
 #include <cerrno>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "commandfile/AckId.h"
-#include "commandfile/ExportFile.h"
 #include "common/FileFault.h"
+#include "common/Text.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,9 +1,12 @@
 #include "common/Text.h"
 
+#include "common/Utf8.h"
+
 namespace {
 
 constexpr unsigned char LastTrimmedCode = ' ';
 constexpr unsigned char LastAscii = 0x7F;
+constexpr long Latin1Last = 0xFF;
 
 bool Kept(char c)
 {
@@ -36,4 +39,34 @@ std::string Latin1ToUtf8(std::string_view text)
         }
     }
     return utf8;
+}
+
+Latin1Text ToLatin1(const std::string &utf8Text)
+{
+    Latin1Text result;
+    std::size_t offset = 0;
+    for (const std::string &character : Utf8Characters(utf8Text)) {
+        const long codePoint = Utf8CodePoint(character);
+        if (codePoint < 0 || codePoint > Latin1Last) {
+            const int line = LineBreaks(std::string_view(utf8Text).substr(0, offset)) + 1;
+            result.bytes.clear();
+            result.unencodable = UnencodableCharacter{character, line};
+            return result;
+        }
+        result.bytes += static_cast<char>(static_cast<unsigned char>(codePoint));
+        offset += character.size();
+    }
+    return result;
+}
+
+int LineBreaks(std::string_view text)
+{
+    int breaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n')
+            ++breaks;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+    }
+    return breaks;
 }

@@ -28,6 +28,12 @@ inline constexpr int EstimatorRowCount = 8;
 inline constexpr int FirstConductivityRow = 6;
 inline constexpr int EstimatorTransmissionCount = 2;
 
+// The rows that count, M1 up to the one returned.
+constexpr int CountedRows(bool conductivity)
+{
+    return conductivity ? EstimatorRowCount : FirstConductivityRow - 1;
+}
+
 // Connection seconds of one transmission to a server of that type.
 int ServerTypeFactor(int serverType);
 // Milliamperes drawn by the modem of that radio network.

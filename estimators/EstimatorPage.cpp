@@ -12,11 +12,20 @@
 #include "ui/ToggleSwitch.h"
 #include "ui_EstimatorPage.h"
 
+#include <QSpinBox>
+
 #include <algorithm>
 
 namespace {
 
 constexpr int TimerIntervalMs = 100;
+
+void SetUpSpinBox(QSpinBox *box, const SpinRange &range, int value)
+{
+    box->setRange(range.min, range.max);
+    box->setSingleStep(range.step);
+    box->setValue(value);
+}
 
 } // namespace
 
@@ -29,6 +38,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
 {
     ui->setupUi(this);
     GatherMeasurementRows();
+    SetUpSpinBoxes();
     TimerMain.setObjectName(QStringLiteral("TimerMain"));
     TimerMain.setInterval(TimerIntervalMs);
     ConnectPanel();
@@ -85,6 +95,19 @@ void EstimatorPage::SetDefaultIntervals()
     ui->ComboBoxVTX1Interval->setCurrentIndex(VTXIntervalIndexOf(DefaultTxIntervalSeconds));
     SetItems(ui->ComboBoxVTX2Interval, ItemsOf(ui->ComboBoxVTX1Interval),
              VTXIntervalIndexOf(DefaultTxIntervalSeconds));
+}
+
+// The spin boxes take the values a plan may hold and start as the default plan.
+void EstimatorPage::SetUpSpinBoxes()
+{
+    const StationPlan start = DefaultPlan();
+    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
+        const TransmissionColumn c = Column(t);
+        const StationPlan::Transmission &tx = start.transmissions[t];
+        SetUpSpinBox(c.compressionLevel, CompressionLevelRange, tx.compressionLevel);
+        SetUpSpinBox(c.eventsNumber, EventsNumberRange, tx.eventsNumber);
+        SetUpSpinBox(c.backupPercent, BackupPercentRange, tx.backupPercent);
+    }
 }
 
 EstimatorPage::TransmissionColumn EstimatorPage::Column(int t) const
@@ -185,28 +208,8 @@ void EstimatorPage::CalcDataVolume()
 {
     if (CalcDisabled)
         return;
-    VolumeInputs inputs;
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.rows[i] = {InTX1Switches[i]->isChecked(), InTX2Switches[i]->isChecked(),
-                          StorageIntervalComboBoxes[i]->currentIndex()};
-    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
-    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
-        const TransmissionColumn c = Column(t);
-        TransmissionInputs &tx = inputs.transmissions[t];
-        tx.on = c.on->isChecked();
-        tx.intervalIndex = c.interval->currentIndex();
-        tx.format = c.format->currentIndex();
-        tx.primaryServerType = c.primaryServer->currentIndex();
-        tx.compression = c.compression->isChecked();
-        tx.compressionLevel = c.compressionLevel->value();
-        tx.stationEvents = c.stationEvents->isChecked();
-        tx.channelEvents = c.channelEvents->isChecked();
-        tx.eventsNumber = c.eventsNumber->value();
-        tx.secondaryMode = c.secondaryMode->currentIndex();
-        tx.secondaryServerType = c.secondaryServer->currentIndex();
-        tx.backupPercent = c.backupPercent->value();
-    }
-    const VolumeResult result = EstimateVolume(inputs);
+    // The figures are those of the plan the page shows.
+    const VolumeResult result = EstimateVolume(plan());
     VolTX1Netto = result.VolTX1Netto;
     VolTX2Netto = result.VolTX2Netto;
 
@@ -235,22 +238,7 @@ void EstimatorPage::CalcBattLife()
 {
     if (CalcDisabled)
         return;
-    BatteryInputs inputs;
-    for (int i = 1; i <= EstimatorRowCount; ++i)
-        inputs.samplingIndex[i] = SamplingIntervalComboBoxes[i]->currentIndex();
-    inputs.conductivity = ui->ConductivityCheckBox->isChecked();
-    inputs.radioNetwork = ui->ComboBoxModemType->currentIndex();
-    inputs.observer = ui->ComboBoxObserverInt->currentIndex();
-    for (int t = 1; t <= EstimatorTransmissionCount; ++t) {
-        const TransmissionColumn c = Column(t);
-        inputs.transmissions[t] = {c.on->isChecked(),
-                                   c.interval->currentIndex(),
-                                   c.primaryServer->currentIndex(),
-                                   c.secondaryMode->currentIndex(),
-                                   c.secondaryServer->currentIndex(),
-                                   c.backupPercent->value()};
-    }
-    Charges = EstimateBatteryShares(inputs);
+    Charges = EstimateBattery(plan());
     ShowBatteryLife(CapacityAt20C, ui->LabelBLTdays1, ui->LabelBLTyears1, ui->Rectangle20A,
                     ui->Rectangle20B);
     ShowBatteryLife(CapacityAtMinus20C, ui->LabelBLTdays2, ui->LabelBLTyears2, ui->Rectangle_20A,

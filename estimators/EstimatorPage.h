@@ -177,6 +177,7 @@ private:
     void KeepIntervalRule(int row, IntervalColumn touched);
 
     void GatherMeasurementRows();
+    void SetUpSpinBoxes();
     void SetDefaultIntervals();
     void ConnectPanel();
     template <typename Control, typename Signal>

@@ -141,7 +141,7 @@ VolumeResult EstimateVolume(const VolumeInputs &inputs)
         tx.channelCount = 0;
         tx.valueCount = 0;
     }
-    const int rows = inputs.conductivity ? EstimatorRowCount : FirstConductivityRow - 1;
+    const int rows = CountedRows(inputs.conductivity);
     for (int row = 1; row <= rows; ++row) {
         const VolumeRowInputs &r = inputs.rows[row];
         AddValuesPerTransmission(r.inTX1, r.inTX2, r.storageIndex, transmissions);

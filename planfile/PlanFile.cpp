@@ -1,6 +1,5 @@
 #include "planfile/PlanFile.h"
 
-#include "commandfile/ExportFile.h"
 #include "common/AtomicFile.h"
 #include "common/InputFile.h"
 #include "common/IntervalTables.h"

@@ -6,6 +6,7 @@
 #include "estimators/VolumeModel.h"
 #include "texts/ItemTexts.h"
 #include "texts/LanguageTable.h"
+#include "texts/PlanTexts.h"
 #include "texts/PlanningTexts.h"
 #include "texts/ReportTexts.h"
 
@@ -70,9 +71,9 @@ ReportTable Measurements(const StationPlan &plan, bool german)
     table.columns = {{Caption("LabelMeas", german), ColumnAlign::Left},
                      {Caption("LabelMeasInt", german), ColumnAlign::Right},
                      {Caption("LabelStoreInt", german), ColumnAlign::Right},
-                     {"in TX1", ColumnAlign::Center},
-                     {"in TX2", ColumnAlign::Center}};
-    const int rows = plan.conductivity ? EstimatorRowCount : FirstConductivityRow - 1;
+                     {InTxCaptions[0], ColumnAlign::Center},
+                     {InTxCaptions[1], ColumnAlign::Center}};
+    const int rows = CountedRows(plan.conductivity);
     for (int i = 1; i <= rows; ++i) {
         const StationPlan::Row &row = plan.rows[i];
         table.rows.push_back({{RowLabel(plan, i, german)},

@@ -674,7 +674,7 @@ void TestApplySetup::failedImportKeepsThePanelModel()
     commands.ComboEditMeasurementID->setCurrentIndex(1);
     QCOMPARE(commands.ComboEditMeasurementID->currentText(), QStringLiteral("0002"));
     QCOMPARE(commands.ComboBoxMInt2->currentText(), QStringLiteral("00:01:00"));
-    QCOMPARE(window.form.Setup.Channels[1].Name, std::string("Level"));
+    QCOMPARE(window.form.ShownSetup().Channels[1].Name, std::string("Level"));
 }
 
 // The sample that make_sample_setup writes shows the whole station.

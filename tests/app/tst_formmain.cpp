@@ -237,11 +237,10 @@ void TestFormMainStartup::commandPageIsMadeWhenFirstShown()
     TFormMain form(platform.environment());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(!form.Commands().HasForm());
     QVERIFY(!form.findChild<Expander *>("ExpanderCfg"));
 
     Named<TabWidget>(form, "TabControlMain")->setCurrentWidget((&form.Commands()));
-    QVERIFY(form.Commands().HasForm());
+    QVERIFY(form.findChild<Expander *>("ExpanderCfg"));
     const auto &page = form.Commands().Form();
     // Made as start-up would have left it, and on screen.
     QVERIFY(page.ExpanderCfg->isVisible());
@@ -330,7 +329,7 @@ void TestFormMainStartup::windowShape()
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(Named<QWidget>(form, "RectangleHeader")->geometry(), QRect(0, 0, 1088, 46));
     QCOMPARE(Named<TabWidget>(form, "TabControlMain")->geometry(), QRect(0, 46, 1088, 704));
-    QCOMPARE(form.ExePath, platform.folder.path() + '/');
+    QCOMPARE(form.ProgramFolder(), platform.folder.path() + '/');
     QCOMPARE(Named<QLabel>(form, "ImageMenu")->pixmap().size(), QSize(31, 32));
     QCOMPARE(Named<QLabel>(form, "ImageImportSetup")->pixmap().size(), QSize(24, 28));
     QVERIFY(!form.windowIcon().isNull());
@@ -454,7 +453,7 @@ void TestFormMainStartup::englishTextsAreShown()
 {
     TestPlatform platform;
     TFormMain form(platform.environment());
-    QVERIFY(form.LanguageEN);
+    QVERIFY(form.English());
     QVERIFY(Named<QAction>(form, "MenuItemEN")->isChecked());
     QVERIFY(!Named<QAction>(form, "MenuItemDE")->isChecked());
     QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentWidget(), (&form.Estimators()));

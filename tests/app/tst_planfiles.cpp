@@ -448,7 +448,7 @@ void TestPlanFiles::givenFile()
     const StationPlan plan = window.page().plan();
     if (name == "site-a.p1kplan") {
         QVERIFY(plan == SetupCases::ChangedPage());
-        QCOMPARE(window.form.PlanDir, window.platform.folder.path().toStdString());
+        QCOMPARE(window.form.PlanFolder(), window.platform.folder.path().toStdString());
     } else if (name == "station.bin") {
         // As the dialog import: names kept through a language switch, the
         // variant from channel 8.

@@ -130,7 +130,7 @@ QStringList Mismatches(TFormMain &form, bool english, bool channelNames = true)
 
 void VerifyLanguageChecks(const TFormMain &form, bool english)
 {
-    QCOMPARE(form.LanguageEN, english);
+    QCOMPARE(form.English(), english);
     QCOMPARE(Named<QAction>(form, "MenuItemEN")->isChecked(), english);
     QCOMPARE(Named<QAction>(form, "MenuItemDE")->isChecked(), !english);
 }
@@ -289,7 +289,7 @@ void TestShell::startupFromSettings()
     VerifyLanguageChecks(form, english);
     QCOMPARE(Mismatches(form, english), QStringList());
     QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentIndex(), page);
-    QCOMPARE(form.LastTabItem == 1, page == 1);
+    QCOMPARE(form.LastTab() == 1, page == 1);
     const TabBar *tabs = Named<TabWidget>(form, "TabControlMain")->bar();
     for (int i = 0; i < tabs->count(); ++i) {
         QCOMPARE(tabs->tabFont(i).bold(), i == boldTab);
@@ -305,11 +305,11 @@ void TestShell::tabCaptionsFollowTheActiveTab()
     TestPlatform platform;
     WriteFile(SettingsPathIn(platform), "[]\r\nTabItem=2\r\n");
     const TFormMain form(platform.environment());
-    QCOMPARE(form.LastTabItem, 2);
+    QCOMPARE(form.LastTab(), 2);
     const TabBar *tabs = Named<TabWidget>(form, "TabControlMain")->bar();
     for (const int active : {1, 0, 1}) {
         Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(active);
-        QCOMPARE(form.LastTabItem, active);
+        QCOMPARE(form.LastTab(), active);
         for (int i = 0; i < tabs->count(); ++i) {
             QCOMPARE(tabs->tabFont(i).bold(), i == active);
             QCOMPARE(tabs->tabFont(i).pixelSize(), i == active ? 18 : 16);
@@ -586,7 +586,7 @@ void TestShell::oversizedSettingsFile()
 
     TFormMain form(platform.environment());
     VerifyLanguageChecks(form, true);
-    QCOMPARE(form.LastTabItem, 0);
+    QCOMPARE(form.LastTab(), 0);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTRY_COMPARE(platform.boxes->messages.size(), std::size_t(1));

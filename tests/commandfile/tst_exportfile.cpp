@@ -9,54 +9,12 @@ class TestExportFile : public QObject
     Q_OBJECT
 
 private slots:
-    void latin1_data();
-    void latin1();
     void lineCount_data();
     void lineCount();
     void proposedFileName();
     void exportFolder_data();
     void exportFolder();
 };
-
-void TestExportFile::latin1_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("character");
-    QTest::addColumn<int>("line");
-
-    QTest::addRow("ASCII unchanged")
-        << QByteArray("<a x=\"&\" />\r\n") << QByteArray("<a x=\"&\" />\r\n") << QByteArray() << 0;
-    QTest::addRow("umlaut and last Latin-1 letter")
-        << QByteArray("\xC3\xA4\xC3\xBF\r\n") << QByteArray("\xE4\xFF\r\n") << QByteArray() << 0;
-    QTest::addRow("euro on line 3")
-        << QByteArray("<?xml?>\r\n<a>\r\n  \xC3\xA4\xE2\x82\xAC.bin\r\n") << QByteArray()
-        << QByteArray("\xE2\x82\xAC") << 3;
-    QTest::addRow("euro on line 1")
-        << QByteArray("\xE2\x82\xAC") << QByteArray() << QByteArray("\xE2\x82\xAC") << 1;
-    QTest::addRow("first of two reported") << QByteArray("a\r\n\xC5\x81\r\n\xE2\x82\xAC")
-                                           << QByteArray() << QByteArray("\xC5\x81") << 2;
-    QTest::addRow("lone line feeds count")
-        << QByteArray("a\nb\n\xE2\x82\xAC") << QByteArray() << QByteArray("\xE2\x82\xAC") << 3;
-    QTest::addRow("invalid UTF-8")
-        << QByteArray("ok\r\n\xFF") << QByteArray() << QByteArray("\xFF") << 2;
-}
-
-void TestExportFile::latin1()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, character);
-    QFETCH(int, line);
-
-    const Latin1Text result = ToLatin1(text.toStdString());
-    QCOMPARE(Bytes(result.bytes), bytes);
-    QCOMPARE(result.unencodable.has_value(), !character.isEmpty());
-    if (result.unencodable) {
-        QCOMPARE(Bytes(result.unencodable->character), character);
-        QCOMPARE(result.unencodable->line, line);
-    }
-}
 
 void TestExportFile::lineCount_data()
 {

@@ -1,6 +1,7 @@
 #include "common/Message.h"
 #include "common/Text.h"
 #include "common/TimeUnits.h"
+#include "tests/support/TestText.h"
 
 #include <QtTest>
 
@@ -15,6 +16,8 @@ private slots:
     void secondOfDay();
     void latin1ToUtf8_data();
     void latin1ToUtf8();
+    void toLatin1_data();
+    void toLatin1();
     void filled_data();
     void filled();
 };
@@ -81,6 +84,46 @@ void TestHelpers::latin1ToUtf8()
     const std::string utf8 = Latin1ToUtf8(std::string_view(latin1.constData(), latin1.size()));
     QCOMPARE(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
              QString::fromLatin1(latin1));
+}
+
+void TestHelpers::toLatin1_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("character");
+    QTest::addColumn<int>("line");
+
+    QTest::addRow("ASCII unchanged")
+        << QByteArray("<a x=\"&\" />\r\n") << QByteArray("<a x=\"&\" />\r\n") << QByteArray() << 0;
+    QTest::addRow("umlaut and last Latin-1 letter")
+        << QByteArray("\xC3\xA4\xC3\xBF\r\n") << QByteArray("\xE4\xFF\r\n") << QByteArray() << 0;
+    QTest::addRow("euro on line 3")
+        << QByteArray("<?xml?>\r\n<a>\r\n  \xC3\xA4\xE2\x82\xAC.bin\r\n") << QByteArray()
+        << QByteArray("\xE2\x82\xAC") << 3;
+    QTest::addRow("euro on line 1")
+        << QByteArray("\xE2\x82\xAC") << QByteArray() << QByteArray("\xE2\x82\xAC") << 1;
+    QTest::addRow("first of two reported") << QByteArray("a\r\n\xC5\x81\r\n\xE2\x82\xAC")
+                                           << QByteArray() << QByteArray("\xC5\x81") << 2;
+    QTest::addRow("lone line feeds count")
+        << QByteArray("a\nb\n\xE2\x82\xAC") << QByteArray() << QByteArray("\xE2\x82\xAC") << 3;
+    QTest::addRow("invalid UTF-8")
+        << QByteArray("ok\r\n\xFF") << QByteArray() << QByteArray("\xFF") << 2;
+}
+
+void TestHelpers::toLatin1()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, character);
+    QFETCH(int, line);
+
+    const Latin1Text result = ToLatin1(text.toStdString());
+    QCOMPARE(Bytes(result.bytes), bytes);
+    QCOMPARE(result.unencodable.has_value(), !character.isEmpty());
+    if (result.unencodable) {
+        QCOMPARE(Bytes(result.unencodable->character), character);
+        QCOMPARE(result.unencodable->line, line);
+    }
 }
 
 void TestHelpers::filled_data()

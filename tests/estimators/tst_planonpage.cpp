@@ -144,6 +144,19 @@ void TestPlanOnPage::setPlanShowsThePlan_data()
              p.transmissions[1].on = false;
              p.transmissions[1].secondaryMode = StationPlan::SecondaryMode::BothServers;
          }},
+        // The spin boxes take every value a plan may hold, a backup
+        // percentage between the arrows' steps too.
+        {"spin boxes at the ends of their ranges",
+         [](StationPlan &p) {
+             StationPlan::Transmission &lowest = p.transmissions[1];
+             lowest.compressionLevel = CompressionLevelRange.min;
+             lowest.eventsNumber = EventsNumberRange.min;
+             lowest.backupPercent = BackupPercentRange.min + 1;
+             StationPlan::Transmission &highest = p.transmissions[2];
+             highest.compressionLevel = CompressionLevelRange.max;
+             highest.eventsNumber = EventsNumberRange.max;
+             highest.backupPercent = BackupPercentRange.max;
+         }},
         {"targets",
          [](StationPlan &p) {
              p.targets = {12.5, 0.3};
