@@ -15,7 +15,7 @@ const std::string PathSeparators = "/\\";
 class LineCounter
 {
 public:
-    void Add(const std::string &character)
+    void Add(std::string_view character)
     {
         if (character == "\n" && previousWasCr_) {
             previousWasCr_ = false;
@@ -40,19 +40,23 @@ bool IsDriveRoot(const std::string &folder)
 
 } // namespace
 
+// Walks the text without holding its characters apart: a plan file may hold
+// a text of megabytes.
 Latin1Text ToLatin1(const std::string &utf8Text)
 {
     Latin1Text result;
     LineCounter lines;
-    for (const std::string &character : Utf8Characters(utf8Text)) {
-        const long codePoint = Utf8CodePoint(character);
-        if (codePoint < 0 || codePoint > Latin1Last) {
+    for (std::size_t position = 0; position < utf8Text.size();) {
+        const Utf8Character character = Utf8CharacterAt(utf8Text, position);
+        if (character.codePoint < 0 || character.codePoint > Latin1Last) {
             result.bytes.clear();
-            result.unencodable = UnencodableCharacter{character, lines.Breaks() + 1};
+            result.unencodable =
+                UnencodableCharacter{std::string(character.bytes), lines.Breaks() + 1};
             return result;
         }
-        result.bytes += static_cast<char>(static_cast<unsigned char>(codePoint));
-        lines.Add(character);
+        result.bytes += static_cast<char>(static_cast<unsigned char>(character.codePoint));
+        lines.Add(character.bytes);
+        position += character.bytes.size();
     }
     return result;
 }
@@ -63,7 +67,7 @@ int ListLineCount(const std::string &listText)
         return 0;
     LineCounter lines;
     for (const char c : listText)
-        lines.Add(std::string(1, c));
+        lines.Add(std::string_view(&c, 1));
     return lines.Breaks() + 1;
 }
 
