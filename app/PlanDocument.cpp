@@ -2,6 +2,7 @@
 
 #include "app/CompareDialog.h"
 #include "commandfile/CommandPage.h"
+#include "common/InputFile.h"
 #include "estimators/EstimatorPage.h"
 #include "planfile/FileKind.h"
 #include "planfile/PlanCompare.h"
@@ -20,7 +21,6 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -29,15 +29,14 @@ constexpr std::size_t UndoDepth = 1000;
 // Enough of a file's start to tell a plan file from a setup file.
 constexpr std::size_t KindProbeBytes = 4096;
 
-// Whether the file's content is a plan file's; a file that cannot be read
-// is left to the setup import, which says why.
+// Whether the file's content is a plan file's; a file that cannot be read,
+// or that is no regular file (opening a pipe would wait for a writer), is
+// left to the setup import, which says why.
 bool HoldsPlan(const QString &fileName)
 {
-    std::ifstream file(NativePath(fileName), std::ios::binary);
-    std::string start(KindProbeBytes, '\0');
-    file.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0)));
-    return !start.empty() && KindOfContent(start) == FileKind::Plan;
+    std::string start;
+    return !ReadInputFileStart(NativePath(fileName), KindProbeBytes, start) && !start.empty() &&
+           KindOfContent(start) == FileKind::Plan;
 }
 
 bool NamesAnyRow(const StationPlan &plan)

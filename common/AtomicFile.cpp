@@ -121,13 +121,17 @@ FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
     }
     struct stat old = {};
     const bool replacing = stat(target.c_str(), &old) == 0;
+    // A folder, a pipe or a device (say /dev/null) is not ours to replace by
+    // a file.
+    if (replacing && !S_ISREG(old.st_mode))
+        return {FileFault::Kind::NotRegular};
     // The folder may let us rename over a file that we may not write; its
     // protection holds all the same.
     if (replacing && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         return FileFault::OfSystem(errno);
 
     fs::path temp;
-    code = WriteBeside(target, bytes, temp, replacing && S_ISREG(old.st_mode) ? &old : nullptr);
+    code = WriteBeside(target, bytes, temp, replacing ? &old : nullptr);
     if (!code && rename(temp.c_str(), target.c_str()) != 0) {
         code = LastError();
         unlink(temp.c_str());

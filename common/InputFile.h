@@ -10,3 +10,8 @@
 // and none beyond MaxInputFileBytes is read, also one that grows while it is
 // read. Gives the reason on failure, with bytes empty.
 FileFault ReadInputFile(const std::filesystem::path &path, std::string &bytes);
+
+// Reads at most the first count bytes of such a file, whatever its size,
+// under the same rule of what is opened.
+FileFault ReadInputFileStart(const std::filesystem::path &path, std::size_t count,
+                             std::string &bytes);

@@ -43,18 +43,19 @@ std::string Latin1ToUtf8(std::string_view text)
 
 Latin1Text ToLatin1(const std::string &utf8Text)
 {
+    // Walks the text without holding its characters apart: a plan file may
+    // hold a text of megabytes.
     Latin1Text result;
-    std::size_t offset = 0;
-    for (const std::string &character : Utf8Characters(utf8Text)) {
-        const long codePoint = Utf8CodePoint(character);
-        if (codePoint < 0 || codePoint > Latin1Last) {
+    for (std::size_t offset = 0; offset < utf8Text.size();) {
+        const Utf8Character character = Utf8CharacterAt(utf8Text, offset);
+        if (character.codePoint < 0 || character.codePoint > Latin1Last) {
             const int line = LineBreaks(std::string_view(utf8Text).substr(0, offset)) + 1;
             result.bytes.clear();
-            result.unencodable = UnencodableCharacter{character, line};
+            result.unencodable = UnencodableCharacter{std::string(character.bytes), line};
             return result;
         }
-        result.bytes += static_cast<char>(static_cast<unsigned char>(codePoint));
-        offset += character.size();
+        result.bytes += static_cast<char>(static_cast<unsigned char>(character.codePoint));
+        offset += character.bytes.size();
     }
     return result;
 }

@@ -63,11 +63,17 @@ std::vector<std::string> Utf8Characters(const std::string &text)
 {
     std::vector<std::string> characters;
     for (std::size_t position = 0; position < text.size();) {
-        const std::size_t length = DecodeAt(text, position).length;
-        characters.push_back(text.substr(position, length));
-        position += length;
+        const std::string_view character = Utf8CharacterAt(text, position).bytes;
+        characters.emplace_back(character);
+        position += character.size();
     }
     return characters;
+}
+
+Utf8Character Utf8CharacterAt(const std::string &text, std::size_t position)
+{
+    const Decoded decoded = DecodeAt(text, position);
+    return {std::string_view(text).substr(position, decoded.length), decoded.codePoint};
 }
 
 long Utf8CodePoint(const std::string &character)

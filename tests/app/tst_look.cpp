@@ -8,10 +8,12 @@
 #include "ui/TabWidget.h"
 #include "ui_CommandPage.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -131,7 +133,8 @@ void TestLook::captionsFit_data()
 }
 
 // No caption on either page is cut by its control, whichever command panel
-// is open and with the rows of the conductivity variant shown.
+// is open, with the rows of the conductivity variant shown and with the
+// answers to targets.
 void TestLook::captionsFit()
 {
     QFETCH(bool, english);
@@ -145,6 +148,13 @@ void TestLook::captionsFit()
     QStringList cut = CutCaptions(form);
     Named<QCheckBox>(form, "ConductivityCheckBox")->click();
     QVERIFY(form.Estimators().MeasurementLabel[8]->isVisibleTo(&form));
+    cut << CutCaptions(form);
+    // A life target beyond reach and the largest data plan give the longest
+    // answer lines, in both columns.
+    Named<QAbstractButton>(form, "SwitchVTX2")->click();
+    Named<QDoubleSpinBox>(form, "SpinBoxTargetYears")->setValue(25);
+    Named<QDoubleSpinBox>(form, "SpinBoxDataPlanMB")->setValue(99999.9);
+    QVERIFY(!Named<QLabel>(form, "LabelAnswerTX2")->text().isEmpty());
     cut << CutCaptions(form);
 
     Named<TabWidget>(form, "TabControlMain")->setCurrentIndex(1);

@@ -7,6 +7,7 @@
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
 #include "tests/support/Drop.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestText.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
@@ -360,10 +361,17 @@ void TestPlanFiles::drops_data()
         << QStringList{"The plan \"%1\" could not be opened: the file is not a station plan "
                        "(\"format\" is not \"pelora-toolbox-plan\")"}
         << false;
+    // Opening it to look at its content would wait for a writer.
+    QTest::addRow("a pipe") << QStringList{"pipe.bin"} << false
+                            << QStringList{dropped, "The setup file \"%1\" could not be imported: "
+                                                    "not a regular file (a folder, a pipe or a "
+                                                    "device)"}
+                            << false;
 }
 
 // The first dropped file counts: a plan file, told by its content, opens;
-// anything else is dropped on the setup import as before.
+// anything else is dropped on the setup import as before, a pipe without
+// being opened.
 void TestPlanFiles::drops()
 {
     QFETCH(QStringList, names);
@@ -380,11 +388,15 @@ void TestPlanFiles::drops()
             WriteSampleSetup(file);
         else if (name.endsWith(".json"))
             WriteText(file, "{\"name\": \"other\"}");
+        else if (name.startsWith("pipe"))
+            QVERIFY(SpecialFiles::MakePipe(file.toStdString()));
         else
             WriteText(file, "notes");
         files << file;
     }
+    const SpecialFiles::PipeWatch watch(files.first().toStdString());
     window.form.DropFiles(files);
+    QVERIFY2(!watch.Opened(), "the pipe was opened");
 
     QStringList expected;
     for (const QString &message : messages)
@@ -422,11 +434,13 @@ void TestPlanFiles::givenFile_data()
     QTest::addRow("a broken plan file")
         << "broken.p1kplan"
         << "The plan \"%1\" could not be opened: the file is not JSON";
+    QTest::addRow("a pipe") << "pipe.bin"
+                            << "The setup file \"%1\" could not be imported: not a regular file";
 }
 
 // The file the program is started with: a plan file opens, a setup file is
 // imported as one chosen in the import dialog, and either dialog then starts
-// in its folder.
+// in its folder; a pipe is refused without being opened.
 void TestPlanFiles::givenFile()
 {
     QFETCH(QString, name);
@@ -439,7 +453,11 @@ void TestPlanFiles::givenFile()
         WriteSampleSetup(file);
     else if (name == "broken.p1kplan")
         WriteText(file, "{\"format\": ");
+    else if (name == "pipe.bin")
+        QVERIFY(SpecialFiles::MakePipe(file.toStdString()));
+    const SpecialFiles::PipeWatch watch(file.toStdString());
     window.form.OpenGivenFile(file);
+    QVERIFY2(!watch.Opened(), "the pipe was opened");
 
     const QStringList messages = window.messages();
     QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);

@@ -2,6 +2,7 @@
 
 #include "tests/support/Confined.h"
 #include "tests/support/Folder.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestText.h"
 
 #include <QtTest>
@@ -21,7 +22,37 @@ enum class Occupant
     Folder,
     DanglingLink,
     LinkToFile,
+    Pipe,
+    LinkToPipe,
 };
+
+// Makes the occupant at path; a link to a file leads to "other" beside it.
+void Occupy(Occupant occupant, const fs::path &path)
+{
+    switch (occupant) {
+    case Occupant::Nothing:
+        break;
+    case Occupant::File:
+        WriteFileBytes(path, "old");
+        break;
+    case Occupant::Folder:
+        fs::create_directory(path);
+        break;
+    case Occupant::DanglingLink:
+        fs::create_symlink("nowhere", path);
+        break;
+    case Occupant::LinkToFile:
+        fs::create_symlink("other", path);
+        break;
+    case Occupant::Pipe:
+        SpecialFiles::MakePipe(path);
+        break;
+    case Occupant::LinkToPipe:
+        SpecialFiles::MakePipe(path.parent_path() / "pipe");
+        fs::create_symlink("pipe", path);
+        break;
+    }
+}
 
 } // namespace
 
@@ -35,6 +66,8 @@ private slots:
     void newFileNeverReplaces_data();
     void newFileNeverReplaces();
     void newFileInMissingFolder();
+    void replacingKeepsWhatIsNoFile_data();
+    void replacingKeepsWhatIsNoFile();
     void unfinishedNewFileLeavesNothing_data();
     void unfinishedNewFileLeavesNothing();
 };
@@ -65,22 +98,7 @@ void TestAtomicFile::newFileNeverReplaces()
     const fs::path folder(dir.path().toStdString());
     const fs::path path = folder / "a.kcf";
     WriteFileBytes(folder / "other", "other");
-    switch (occupant) {
-    case Occupant::Nothing:
-        break;
-    case Occupant::File:
-        WriteFileBytes(path, "old");
-        break;
-    case Occupant::Folder:
-        fs::create_directory(path);
-        break;
-    case Occupant::DanglingLink:
-        fs::create_symlink("nowhere", path);
-        break;
-    case Occupant::LinkToFile:
-        fs::create_symlink("other", path);
-        break;
-    }
+    Occupy(occupant, path);
 
     const FileFault fault = WriteNewFileAtomically(path, NewBytes);
     QCOMPARE(fault.kind, reason ? FileFault::Kind::System : FileFault::Kind::None);
@@ -96,6 +114,32 @@ void TestAtomicFile::newFileInMissingFolder()
     const FileFault fault = WriteNewFileAtomically(path, NewBytes);
     QCOMPARE(fault.systemError, ENOENT);
     QVERIFY(fs::is_empty(dir.path().toStdString()));
+}
+
+void TestAtomicFile::replacingKeepsWhatIsNoFile_data()
+{
+    QTest::addColumn<Occupant>("occupant");
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addRow("a folder") << Occupant::Folder << QByteArray("a.pdf/\nother: other\n");
+    QTest::addRow("a pipe") << Occupant::Pipe << QByteArray("a.pdf|\nother: other\n");
+    QTest::addRow("a link to a pipe")
+        << Occupant::LinkToPipe << QByteArray("a.pdf -> pipe\nother: other\npipe|\n");
+}
+
+// A name that holds no regular file (a device such as /dev/null alike) is
+// refused as such and stays as it was.
+void TestAtomicFile::replacingKeepsWhatIsNoFile()
+{
+    QFETCH(Occupant, occupant);
+    QFETCH(QByteArray, folder);
+    QTemporaryDir dir;
+    const fs::path place(dir.path().toStdString());
+    WriteFileBytes(place / "other", "other");
+    Occupy(occupant, place / "a.pdf");
+
+    const FileFault fault = WriteFileAtomically(place / "a.pdf", NewBytes);
+    QCOMPARE(fault.kind, FileFault::Kind::NotRegular);
+    QCOMPARE(Bytes(FolderContent(place)), folder);
 }
 
 void TestAtomicFile::unfinishedNewFileLeavesNothing_data()

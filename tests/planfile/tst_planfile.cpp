@@ -7,6 +7,7 @@
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
 #include "tests/setup/SampleStation.h"
+#include "tests/support/Confined.h"
 #include "tests/support/TestText.h"
 
 #include <nlohmann/json.hpp>
@@ -63,6 +64,7 @@ private slots:
     void notJson_data();
     void notJson();
     void refusedFiles();
+    void longTextInLittleMemory();
     void unknownKeysIgnored();
     void targets_data();
     void targets();
@@ -363,6 +365,26 @@ void TestPlanFile::refusedFiles()
     QVERIFY(!tooLarge.plan);
     QCOMPARE(tooLarge.error.fault.kind, FileFault::Kind::TooLarge);
     QVERIFY(!tooLarge.error.Text(false).empty());
+}
+
+// A text of megabytes is refused in the memory of a few copies of the file,
+// not of one string for each of its characters.
+void TestPlanFile::longTextInLittleMemory()
+{
+    constexpr std::size_t TextBytes = 16'000'000;
+    const std::string file =
+        ChangedFile([](Json &f) { f["station_id"] = std::string(TextBytes, '7'); });
+    QVERIFY(file.size() * 4 < MemoryLimitBytes);
+    const ConfinedRun run = RunConfined(
+        Confinement::MemoryLimit, {}, [] {},
+        [&file] {
+            const PlanReadResult read = ParsePlanFile(file);
+            return read.plan ? std::string("read") : read.error.Text(false);
+        });
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    QCOMPARE(QString::fromStdString(run.Output),
+             QString("\"station_id\" is longer than %1 characters").arg(SetupFile::MaxTextLength));
 }
 
 // A later version may add keys; this one reads what it knows. The figures

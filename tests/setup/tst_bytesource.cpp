@@ -1,6 +1,6 @@
 #include "setup/ByteSource.h"
 #include "setup/SetupModel.h"
-#include "tests/setup/SpecialFiles.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 #include "setup/SetupImport.h"
 #include "tests/setup/ImportFiles.h"
 #include "tests/setup/SetupModelText.h"
-#include "tests/setup/SpecialFiles.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

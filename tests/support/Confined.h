@@ -26,10 +26,12 @@ enum class Confinement
     FullDisk,      // the folder is a tiny file system of the child's own, filled up
     FileSizeLimit, // no file may grow beyond FileSizeLimitBytes
     Unprivileged,  // the user and group nobody, when the test runs as root
+    MemoryLimit,   // no more than MemoryLimitBytes of memory beyond what the child holds
 };
 Q_DECLARE_METATYPE(Confinement)
 
 inline constexpr rlim_t FileSizeLimitBytes = 100;
+inline constexpr rlim_t MemoryLimitBytes = 256'000'000;
 
 struct ConfinedRun
 {
@@ -118,6 +120,32 @@ inline bool LimitFileSize(std::string &why)
     return true;
 }
 
+// The address space the child holds now, and MemoryLimitBytes more. The
+// address sanitizer reserves far more than any limit would let it.
+inline bool LimitMemory(std::string &why)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    why = "the address sanitizer reserves address space beyond any limit";
+    return false;
+#else
+    std::ifstream statm("/proc/self/statm");
+    unsigned long pages = 0;
+    if (!(statm >> pages)) {
+        why = "/proc/self/statm cannot be read";
+        return false;
+    }
+    const rlim_t held = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+    rlimit limit{};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = held + MemoryLimitBytes;
+    if (setrlimit(RLIMIT_AS, &limit) != 0) {
+        why = Failed("no memory limit");
+        return false;
+    }
+    return true;
+#endif
+}
+
 inline bool BecomeNobody(std::string &why)
 {
     const uid_t nobody = 65534;
@@ -145,6 +173,9 @@ inline bool Enter(Confinement confinement, const std::string &folder,
     case Confinement::Unprivileged:
         prepare();
         return BecomeNobody(why);
+    case Confinement::MemoryLimit:
+        prepare();
+        return LimitMemory(why);
     }
     return false;
 }

@@ -26,7 +26,8 @@ inline QStringList Entries(const std::filesystem::path &folder)
 }
 
 // Every file of the folder with its content, one a line; a folder as its
-// name and "/", a link as its name, "->" and where it leads.
+// name and "/", a pipe as its name and "|", a link as its name, "->" and
+// where it leads.
 inline std::string FolderContent(const std::filesystem::path &folder)
 {
     std::string content;
@@ -36,6 +37,8 @@ inline std::string FolderContent(const std::filesystem::path &folder)
             content += name.toStdString() + " -> " + std::filesystem::read_symlink(path).string();
         else if (std::filesystem::is_directory(path))
             content += name.toStdString() + "/";
+        else if (std::filesystem::is_fifo(path))
+            content += name.toStdString() + "|";
         else
             content += name.toStdString() + ": " + ReadFileBytes(path);
         content += "\n";
