@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -252,19 +254,33 @@ void TestCommandLine::brokenFileAmongGoodOnes()
                                        .Build());
     std::ofstream(path("broken.p1kplan").toStdString())
         << "{\"format\": \"pelora-toolbox-plan\", \"version\": 7}";
+    // Plan files that ended the whole run: a stack overflow, an exception.
+    const std::string deep(1000000, '[');
+    std::ofstream(path("deep.p1kplan").toStdString())
+        << "{\"format\": \"pelora-toolbox-plan\", \"x\": " << deep << std::string(deep.size(), ']')
+        << ", \"version\": 1}";
+    std::ofstream(path("huge.p1kplan").toStdString())
+        << "{\"format\": \"pelora-toolbox-plan\", \"version\": 1e400}";
+    QVERIFY(mkfifo(QFile::encodeName(path("pipe.p1kplan")).constData(), 0600) == 0);
     const QStringList good = goodFiles();
-    const QStringList files = {path("broken.bin"),     good[0], path("missing.bin"), files_.path(),
-                               path("broken.p1kplan"), good[2]};
+    const QStringList files = {
+        path("broken.bin"),     good[0], path("missing.bin"),  files_.path(),
+        path("broken.p1kplan"), good[2], path("deep.p1kplan"), path("huge.p1kplan"),
+        path("pipe.p1kplan")};
     const Run run = RunArguments(QStringList{"estimate", "--format", "csv"} + files);
     QCOMPARE(run.status, 1);
     const QStringList lines = Lines(run.out);
     QCOMPARE(lines.size(), files.size() + 1);
     QCOMPARE(lines[2], goodLines()[0]);
     QCOMPARE(lines[6], goodLines()[2]);
-    const QStringList reasons = {"Read of config failed - the text length 21", "file not found",
+    const QStringList reasons = {"Read of config failed - the text length 21",
+                                 "file not found",
                                  "not a regular file",
-                                 "\"version\" is 7: the plan comes from a newer version"};
-    const QList<int> broken = {0, 2, 3, 4};
+                                 "\"version\" is 7: the plan comes from a newer version",
+                                 "\"x\" nests lists and objects more than 64 levels deep",
+                                 "\"version\" holds the number 1e400, which is too large",
+                                 "not a regular file"};
+    const QList<int> broken = {0, 2, 3, 4, 6, 7, 8};
     for (int i = 0; i < broken.size(); ++i) {
         const QString &file = files[broken[i]];
         const QString &line = lines[broken[i] + 1];

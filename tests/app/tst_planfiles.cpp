@@ -157,6 +157,13 @@ void TestPlanFiles::refusedFileLeavesTheWindow_data()
         << changed("\"sampling_interval_s\": 3600", "\"sampling_interval_s\": 3601") << false
         << QString("\"measurements[0].sampling_interval_s\" holds 3601, which the page does "
                    "not offer");
+    // The reader's exception ended the program.
+    QTest::addRow("a number beyond double")
+        << changed("\"data_plan_mb\": 0", "\"data_plan_mb\": 1e400") << false
+        << QString("\"targets.data_plan_mb\" holds the number 1e400, which is too large");
+    QTest::addRow("a key twice, German")
+        << changed("\"radio_network\"", "\"radio_network\": \"cat-m1\", \"radio_network\"") << true
+        << QString("der Schlüssel \"radio_network\" kommt mehrmals vor");
     QTest::addRow("a folder") << QByteArray() << false << QString("not a regular file");
 }
 
