@@ -20,6 +20,7 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -30,9 +31,13 @@ constexpr std::size_t UndoDepth = 1000;
 constexpr std::size_t KindProbeBytes = 4096;
 
 // Whether the file's content is a plan file's; a file that cannot be read
-// is left to the setup import, which says why.
+// is left to the setup import, which says why. Only a regular file is
+// looked into: opening a pipe would wait for a writer.
 bool HoldsPlan(const QString &fileName)
 {
+    std::error_code code;
+    if (!std::filesystem::is_regular_file(NativePath(fileName), code))
+        return false;
     std::ifstream file(NativePath(fileName), std::ios::binary);
     std::string start(KindProbeBytes, '\0');
     file.read(start.data(), static_cast<std::streamsize>(start.size()));

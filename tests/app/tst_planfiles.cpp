@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <functional>
 
@@ -362,6 +364,8 @@ void TestPlanFiles::drops_data()
         << QStringList{"setup.p1kplan"} << false << QStringList{dropped} << false;
     QTest::addRow("a text file") << QStringList{"notes.txt"} << false << QStringList{dropped}
                                  << false;
+    QTest::addRow("a pipe") << QStringList{"pipe.p1kplan"} << false << QStringList{dropped}
+                            << false;
     QTest::addRow("JSON of another program")
         << QStringList{"other.json"} << false
         << QStringList{"The plan \"%1\" could not be opened: the file is not a station plan "
@@ -387,6 +391,8 @@ void TestPlanFiles::drops()
             WriteSampleSetup(file);
         else if (name.endsWith(".json"))
             WriteText(file, "{\"name\": \"other\"}");
+        else if (name.startsWith("pipe"))
+            QVERIFY(mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
         else
             WriteText(file, "notes");
         files << file;
@@ -429,6 +435,9 @@ void TestPlanFiles::givenFile_data()
     QTest::addRow("a broken plan file")
         << "broken.p1kplan"
         << "The plan \"%1\" could not be opened: the file is not JSON";
+    // Looking into a pipe for a plan waited for a writer that never came.
+    QTest::addRow("a pipe") << "pipe.p1kplan"
+                            << "The setup file \"%1\" could not be imported: not a regular file";
 }
 
 // The file the program is started with: a plan file opens, a setup file is
@@ -446,6 +455,8 @@ void TestPlanFiles::givenFile()
         WriteSampleSetup(file);
     else if (name == "broken.p1kplan")
         WriteText(file, "{\"format\": ");
+    else if (name == "pipe.p1kplan")
+        QVERIFY(mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
     window.form.OpenGivenFile(file);
 
     const QStringList messages = window.messages();
