@@ -17,6 +17,7 @@
 namespace Ui {
 class FormMain;
 }
+class QAbstractSpinBox;
 class QMenu;
 class EstimatorPage;
 class CommandPage;
@@ -139,7 +140,11 @@ private:
     std::unique_ptr<UndoHistory<PageState>> history_;
     QString planFile_;
     bool restoring_ = false; // undo or redo sets the page
-    bool renaming_ = false;  // a language switch renames the rows
+    // The spin box the user types into now, while the key is handled, and
+    // the one whose typing made the last step.
+    QAbstractSpinBox *typedIn_ = nullptr;
+    QAbstractSpinBox *typingStep_ = nullptr;
+    bool renaming_ = false; // a language switch renames the rows
 };
 
 // The program's one window.
