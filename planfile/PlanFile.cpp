@@ -247,12 +247,20 @@ std::string Quoted(const Document &value)
     return Shortened(value.dump());
 }
 
+// The path of a key of the file as JSON writes it, without the quotes: a
+// control character in it would reach a terminal with the message.
+std::string Escaped(const std::string &path)
+{
+    const std::string text = Document(path).dump();
+    return text.substr(1, text.size() - 2);
+}
+
 // Why the text could not be read as a document at all.
 PlanFileError DocumentError(const JsonDocumentFault &fault, std::string_view bytes)
 {
     using Fault = JsonDocumentFault::Kind;
     PlanFileError error;
-    error.key = Shortened(fault.path);
+    error.key = Shortened(Escaped(fault.path));
     switch (fault.kind) {
     case Fault::NumberTooLarge:
         error.kind = Kind::NumberTooLarge;

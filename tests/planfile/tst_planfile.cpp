@@ -323,6 +323,13 @@ void TestPlanFile::refused_data()
     QTest::addRow("an unknown key twice")
         << EditedFile("\"format\"", "\"later\": {\"a\": [{}, {\"b\": 1, \"b\": 1}]}, \"format\"")
         << Kind::RepeatedKey << QString("later.a[1].b");
+    QTest::addRow("a key of control characters twice")
+        << EditedFile("\"format\"", "\"\\u001b[2J\": 1, \"\\u001b[2J\": 2, \"format\"")
+        << Kind::RepeatedKey << QString("\\u001b[2J");
+    QTest::addRow("a long key twice")
+        << EditedFile("\"format\"", "\"" + QByteArray(100000, 'k') + "\": 1, \"" +
+                                        QByteArray(100000, 'k') + "\": 2, \"format\"")
+        << Kind::RepeatedKey << QString(40, 'k') + "...";
     QTest::addRow("nested one level too deep")
         << EditedFile("\"format\"", "\"later\": " + Nested(int(MaxJsonDepth)) + ", \"format\"")
         << Kind::TooDeep << QString("later");
