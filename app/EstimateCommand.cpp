@@ -12,7 +12,6 @@
 #include "texts/FileReasons.h"
 
 #include <array>
-#include <cerrno>
 #include <functional>
 #include <ostream>
 
