@@ -3,10 +3,13 @@
 #include "app/CommandArguments.h"
 #include "app/EstimateCommand.h"
 #include "app/ReportCommand.h"
+#include "common/FileFault.h"
+#include "texts/FileReasons.h"
 
 #include <algorithm>
-#include <charconv>
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <ostream>
 #include <sstream>
 
@@ -17,7 +20,10 @@ constexpr std::size_t HelpIndent = 2;
 constexpr std::size_t OptionColumn = 26;
 
 constexpr int Done = 0;
+constexpr int NotWritten = 1;
 constexpr int NotUnderstood = 2;
+// The command line speaks English.
+constexpr bool German = false;
 
 constexpr const char *HelpOption = "--help";
 constexpr const char *HelpShort = "-h";
@@ -224,10 +230,16 @@ std::string Usage()
     }
     text << '\n'
          << Wrapped("Exit status: 0 when every file was estimated or the report written, 1 when "
-                    "a file could not be read or the report not written, 2 when the arguments "
-                    "are not understood.",
+                    "a file could not be read or the report or output not written, 2 when the "
+                    "arguments are not understood.",
                     0);
     return text.str();
+}
+
+int WriteUsage(std::ostream &out, std::ostream &err)
+{
+    return WrittenOut(out, err, "the help", [&out] { out << Usage() << std::flush; }) ? Done
+                                                                                      : NotWritten;
 }
 
 int UsageError(const std::string &reason, std::ostream &err)
@@ -237,6 +249,19 @@ int UsageError(const std::string &reason, std::ostream &err)
 }
 
 } // namespace
+
+bool WrittenOut(std::ostream &out, std::ostream &err, const char *what,
+                const std::function<void()> &write)
+{
+    errno = 0;
+    write();
+    if (out)
+        return true;
+    const FileFault fault = FileFault::OfSystem(errno != 0 ? errno : EIO);
+    err << ProgramName << ": " << what
+        << " could not be written: " << FileFaultReason(fault, German) << '\n';
+    return false;
+}
 
 bool IsCommandLine(const std::vector<std::string> &arguments)
 {
@@ -252,14 +277,13 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
     if (arguments.empty())
         return UsageError("no command given", err);
     const std::string &first = arguments.front();
-    if (first == HelpOption || first == HelpShort) {
-        out << Usage();
-        return Done;
-    }
-    if (first == VersionOption) {
-        out << ProgramName << ' ' << TOOLBOX_VERSION << '\n';
-        return Done;
-    }
+    if (first == HelpOption || first == HelpShort)
+        return WriteUsage(out, err);
+    if (first == VersionOption)
+        return WrittenOut(out, err, "the version",
+                          [&out] { out << ProgramName << ' ' << TOOLBOX_VERSION << std::endl; })
+                   ? Done
+                   : NotWritten;
     const Command *command = FindCommand(first);
     if (!command)
         return UsageError("unknown command \"" + first + "\"", err);
@@ -268,10 +292,8 @@ int RunCommandLine(const std::vector<std::string> &arguments, std::ostream &out,
         std::vector<std::string>(arguments.begin() + 1, arguments.end()), command->options, error);
     if (!parsed)
         return UsageError(error, err);
-    if (parsed->Has(HelpOption)) {
-        out << Usage();
-        return Done;
-    }
+    if (parsed->Has(HelpOption))
+        return WriteUsage(out, err);
     const int status = command->run(*parsed, out, err, error);
     if (!error.empty())
         return UsageError(error, err);

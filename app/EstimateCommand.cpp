@@ -12,7 +12,6 @@
 #include "texts/FileReasons.h"
 
 #include <array>
-#include <cerrno>
 #include <functional>
 #include <ostream>
 
@@ -163,14 +162,7 @@ int RunEstimate(const EstimateOptions &options, const std::vector<std::string> &
         heads.push_back(column.column);
     // Every write is checked where it happens, so that the reason is its own.
     const auto written = [&out, &err](const std::function<void()> &write) {
-        errno = 0;
-        write();
-        if (out)
-            return true;
-        const FileFault fault = FileFault::OfSystem(errno != 0 ? errno : EIO);
-        err << ProgramName
-            << ": the results could not be written: " << FileFaultReason(fault, German) << '\n';
-        return false;
+        return WrittenOut(out, err, "the results", write);
     };
 
     std::unique_ptr<ResultWriter> writer;

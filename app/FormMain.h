@@ -17,6 +17,7 @@
 namespace Ui {
 class FormMain;
 }
+class QAbstractSpinBox;
 class QMenu;
 class EstimatorPage;
 class CommandPage;
@@ -138,6 +139,10 @@ private:
     std::unique_ptr<UndoHistory<PageState>> history_;
     QString planFile_;
     bool restoring_ = false; // undo or redo sets the page
+    // The spin box the user types into now, while the key is handled, and
+    // the one whose typing made the last step.
+    QAbstractSpinBox *typedIn_ = nullptr;
+    QAbstractSpinBox *typingStep_ = nullptr;
     bool renaming_ = false;  // a language switch renames the rows
 
     QString ExePath;      // ends with the path separator

@@ -18,9 +18,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -78,9 +80,17 @@ void TFormMain::ConnectPlanEntries()
     connect(ui->MenuItemUndo, &QAction::triggered, this, &TFormMain::MenuItemUndoClick);
     connect(ui->MenuItemRedo, &QAction::triggered, this, &TFormMain::MenuItemRedoClick);
     connect(estimators_, &EstimatorPage::planChanged, this, &TFormMain::EstimatorPlanChanged);
-    // A spin box of the page would take the keys for its own text.
-    for (QAbstractSpinBox *box : estimators_->findChildren<QAbstractSpinBox *>())
+    for (QAbstractSpinBox *box : estimators_->findChildren<QAbstractSpinBox *>()) {
+        // A spin box of the page would take the keys for its own text.
         box->installEventFilter(this);
+        // Told before the value the text gives; the mark lasts for the key
+        // that typed it.
+        connect(box->findChild<QLineEdit *>(), &QLineEdit::textEdited, this, [this, box] {
+            typedIn_ = box;
+            QMetaObject::invokeMethod(
+                this, [this] { typedIn_ = nullptr; }, Qt::QueuedConnection);
+        });
+    }
     history_ = std::make_unique<UndoHistory<PageState>>(PageNow(), UndoDepth);
     ShowComparison = [this](const PlanComparison &comparison, const QString &fileName) {
         CompareDialog dialog(comparison, fileName, LanguageEN, this);
@@ -98,6 +108,9 @@ void TFormMain::ApplyPlanTexts(bool english)
 
 bool TFormMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // Typing into the box again later is a step of its own.
+    if (event->type() == QEvent::FocusOut && watched == typingStep_)
+        typingStep_ = nullptr;
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         if (pressed == ui->MenuItemUndo->shortcut() || pressed == ui->MenuItemRedo->shortcut()) {
@@ -115,22 +128,31 @@ TFormMain::PageState TFormMain::PageNow() const
 }
 
 // Each change of the page's plan is one step; a language switch that renames
-// the rows, and a change of the file alone, are none.
+// the rows, and a change of the file alone, are none. A spin box whose text
+// the user types changes with each digit: the digits typed in a row are one
+// step.
 void TFormMain::EstimatorPlanChanged()
 {
     if (!history_ || restoring_)
         return;
     PageState now = PageNow();
-    if (!renaming_ && now.plan != history_->Current().plan)
-        history_->Record(std::move(now));
-    else
+    QAbstractSpinBox *const typed = std::exchange(typedIn_, nullptr);
+    if (!renaming_ && now.plan != history_->Current().plan) {
+        if (typed && typed == typingStep_)
+            history_->Replace(std::move(now));
+        else
+            history_->Record(std::move(now));
+        typingStep_ = typed;
+    } else {
         history_->Replace(std::move(now));
+    }
     ShowWhatIsOpen();
     UpdateUndoEntries();
 }
 
 void TFormMain::Restore(const PageState &state)
 {
+    typingStep_ = nullptr;
     {
         const QScopedValueRollback<bool> restoring(restoring_, true);
         planFile_ = state.fileName;

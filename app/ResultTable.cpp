@@ -90,6 +90,36 @@ private:
     std::size_t rows_ = 0;
 };
 
+// A control character would reach the terminal as it is: an escape sequence
+// in a station ID could recolour or clear it, a line break would tear the
+// row. Each shows as \xHH of its code instead, C1 controls (U+0080 to
+// U+009F, which some terminals obey too) included.
+std::string Visible(const std::string &text)
+{
+    constexpr unsigned char Utf8C1Lead = 0xC2;
+    constexpr unsigned char FirstC1 = 0x80;
+    constexpr unsigned char LastC1 = 0x9F;
+    constexpr unsigned char Delete = 0x7F;
+    constexpr char Hex[] = "0123456789ABCDEF";
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto code = static_cast<unsigned char>(text[i]);
+        const bool c1 = code == Utf8C1Lead && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= FirstC1 &&
+                        static_cast<unsigned char>(text[i + 1]) <= LastC1;
+        if (c1)
+            code = static_cast<unsigned char>(text[++i]);
+        else if (code >= ' ' && code != Delete) {
+            shown += text[i];
+            continue;
+        }
+        shown += "\\x";
+        shown += Hex[code >> 4];
+        shown += Hex[code & 0xF];
+    }
+    return shown;
+}
+
 // Characters of UTF-8 text, for aligning: every byte but continuation bytes.
 std::size_t Width(const std::string &text)
 {
@@ -111,7 +141,7 @@ public:
     {
         std::vector<std::string> row;
         for (const ResultCell &cell : cells)
-            row.push_back(cell.value_or(AbsentInTable));
+            row.push_back(cell ? Visible(*cell) : AbsentInTable);
         rows_.push_back(std::move(row));
     }
 

@@ -34,6 +34,6 @@ std::unique_ptr<ResultWriter> MakeCsvWriter(std::vector<ResultColumn> columns, s
 // A list of objects with the columns as keys, one a line; an absent value is
 // null.
 std::unique_ptr<ResultWriter> MakeJsonWriter(std::vector<ResultColumn> columns, std::ostream &out);
-// Columns aligned, numbers to the right; an absent value shows as "-". Holds
-// every row back until Finish.
+// Columns aligned, numbers to the right; an absent value shows as "-", a
+// control character as \xHH. Holds every row back until Finish.
 std::unique_ptr<ResultWriter> MakeTableWriter(std::vector<ResultColumn> columns, std::ostream &out);

@@ -9,6 +9,7 @@
 #include "estimators/PlanFigures.h"
 #include "estimators/PlanIds.h"
 #include "planfile/FiguresJson.h"
+#include "planfile/JsonDocument.h"
 #include "setup/SetupFileFormat.h"
 #include "texts/FileReasons.h"
 
@@ -19,7 +20,9 @@
 #include <cmath>
 #include <limits>
 
+// Written with the keys in our order; read from a document of sorted keys.
 using Json = nlohmann::ordered_json;
+using Document = nlohmann::json;
 using Kind = PlanFileError::Kind;
 using Expected = PlanFileError::Expected;
 
@@ -86,6 +89,12 @@ constexpr Message NotLatin1Text = {"\"%1\" holds the character \"%2\", which an 
                                    "(Latin-1) nicht fassen kann"};
 constexpr Message TooLongText = {"\"%1\" is longer than %2 characters",
                                  "\"%1\" ist länger als %2 Zeichen"};
+constexpr Message NumberTooLargeText = {"\"%1\" holds the number %2, which is too large",
+                                        "\"%1\" enthält die Zahl %2, die zu groß ist"};
+constexpr Message TooDeepText = {"\"%1\" nests lists and objects more than %2 levels deep",
+                                 "\"%1\" verschachtelt Listen und Objekte tiefer als %2 Ebenen"};
+constexpr Message RepeatedKeyText = {"the key \"%1\" appears more than once",
+                                     "der Schlüssel \"%1\" kommt mehrmals vor"};
 constexpr Message LineColumnText = {"line %1, column %2", "Zeile %1, Spalte %2"};
 
 struct ExpectedText
@@ -210,16 +219,66 @@ struct Refusal
     throw Refusal{error};
 }
 
-// The value as the file writes it, cut short where it is long.
-std::string Quoted(const Json &value)
+// Where a parser stopped after consuming that many bytes.
+void SetLineColumn(PlanFileError &error, std::string_view bytes, std::size_t consumed)
 {
-    std::string text = value.dump();
+    const std::size_t at = std::min(consumed > 0 ? consumed - 1 : 0, bytes.size());
+    const std::string_view before = bytes.substr(0, at);
+    error.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lastBreak = before.rfind('\n');
+    error.column = lastBreak == std::string_view::npos ? at + 1 : at - lastBreak;
+}
+
+// Text of the file, cut short where it is long.
+std::string Shortened(std::string text)
+{
     if (text.size() <= QuotedValueBytes)
         return text;
     std::size_t end = QuotedValueBytes;
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
     return text.substr(0, end) + "...";
+}
+
+// The value as the file writes it.
+std::string Quoted(const Document &value)
+{
+    return Shortened(value.dump());
+}
+
+// The path of a key of the file as JSON writes it, without the quotes: a
+// control character in it would reach a terminal with the message.
+std::string Escaped(const std::string &path)
+{
+    const std::string text = Document(path).dump();
+    return text.substr(1, text.size() - 2);
+}
+
+// Why the text could not be read as a document at all.
+PlanFileError DocumentError(const JsonDocumentFault &fault, std::string_view bytes)
+{
+    using Fault = JsonDocumentFault::Kind;
+    PlanFileError error;
+    error.key = Shortened(Escaped(fault.path));
+    switch (fault.kind) {
+    case Fault::NumberTooLarge:
+        error.kind = Kind::NumberTooLarge;
+        error.detail = Shortened(fault.token);
+        break;
+    case Fault::TooDeep:
+        error.kind = Kind::TooDeep;
+        error.detail = std::to_string(MaxJsonDepth);
+        break;
+    case Fault::RepeatedKey:
+        error.kind = Kind::RepeatedKey;
+        break;
+    case Fault::None:
+    case Fault::NotJson:
+        error.kind = Kind::NotJson;
+        SetLineColumn(error, bytes, fault.consumed);
+        break;
+    }
+    return error;
 }
 
 std::string Member(const std::string &parent, const char *key)
@@ -232,20 +291,10 @@ std::string Element(const std::string &list, std::size_t index)
     return list + "[" + std::to_string(index) + "]";
 }
 
-// Where a parser stopped after consuming that many bytes.
-void SetLineColumn(PlanFileError &error, std::string_view bytes, std::size_t consumed)
-{
-    const std::size_t at = std::min(consumed > 0 ? consumed - 1 : 0, bytes.size());
-    const std::string_view before = bytes.substr(0, at);
-    error.line = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lastBreak = before.rfind('\n');
-    error.column = lastBreak == std::string_view::npos ? at + 1 : at - lastBreak;
-}
-
 class PlanReader
 {
 public:
-    explicit PlanReader(const Json &root) : root_(root) {}
+    explicit PlanReader(const Document &root) : root_(root) {}
 
     StationPlan Read()
     {
@@ -253,20 +302,20 @@ public:
         StationPlan plan = DefaultPlan();
         plan.stationId = TextOrEmpty(root_, {}, Key::StationId);
         ReadEntries(Key::Measurements, EstimatorRowCount, Key::Row,
-                    [this, &plan](const Json &entry, const std::string &path, int row) {
+                    [this, &plan](const Document &entry, const std::string &path, int row) {
                         ReadRow(entry, path, plan.rows[row]);
                     });
         plan.conductivity = Flag(root_, {}, Key::Conductivity);
         plan.observer = ChoiceOrNull<StationPlan::Observer>(root_, {}, Key::BleReadings);
         plan.network = ChoiceOrNull<StationPlan::Network>(root_, {}, Key::Network);
         ReadEntries(Key::Transmissions, EstimatorTransmissionCount, Key::Tx,
-                    [this, &plan](const Json &entry, const std::string &path, int tx) {
+                    [this, &plan](const Document &entry, const std::string &path, int tx) {
                         ReadTransmission(entry, path, plan.transmissions[tx]);
                     });
         // Optional: a plan without it has no targets.
         if (root_.contains(Key::Targets)) {
-            const Json &targets =
-                Typed(root_, {}, Key::Targets, &Json::is_object, Expected::Object);
+            const Document &targets =
+                Typed(root_, {}, Key::Targets, &Document::is_object, Expected::Object);
             plan.targets.years = Target(targets, Key::Targets, Key::TargetYears, TargetYearsRange);
             plan.targets.dataPlanMB = Target(targets, Key::Targets, Key::DataPlan, DataPlanRange);
         }
@@ -280,8 +329,8 @@ private:
                           root_[Key::FileFormat] == PlanFormatName;
         if (!ours)
             Refuse(Kind::NotPlan, Key::FileFormat, PlanFormatName);
-        const Json &version =
-            Typed(root_, {}, Key::Version, &Json::is_number_integer, Expected::WholeNumber);
+        const Document &version =
+            Typed(root_, {}, Key::Version, &Document::is_number_integer, Expected::WholeNumber);
         if (version.is_number_unsigned() ? version.get<std::uint64_t>() > PlanFileVersion
                                          : version.get<std::int64_t>() > PlanFileVersion)
             Refuse(Kind::NewerVersion, Key::Version, version.dump());
@@ -289,7 +338,7 @@ private:
             Refuse(Kind::NotOffered, Key::Version, version.dump());
     }
 
-    static const Json &At(const Json &object, const std::string &parent, const char *key)
+    static const Document &At(const Document &object, const std::string &parent, const char *key)
     {
         const auto found = object.find(key);
         if (found == object.end())
@@ -302,13 +351,13 @@ private:
     template <typename ReadEntry>
     void ReadEntries(const char *key, int count, const char *numberKey, ReadEntry readEntry)
     {
-        const Json &list = Typed(root_, {}, key, &Json::is_array, Expected::List);
+        const Document &list = Typed(root_, {}, key, &Document::is_array, Expected::List);
         if (list.size() != static_cast<std::size_t>(count))
             Refuse(Kind::WrongCount, key, std::to_string(count));
         std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
         for (std::size_t i = 0; i < list.size(); ++i) {
             const std::string path = Element(key, i);
-            const Json &entry = list[i];
+            const Document &entry = list[i];
             if (!entry.is_object())
                 RefuseType(path, Expected::Object);
             const int number = Whole(entry, path, numberKey, {1, count, 1});
@@ -319,7 +368,7 @@ private:
         }
     }
 
-    void ReadRow(const Json &entry, const std::string &path, StationPlan::Row &row)
+    void ReadRow(const Document &entry, const std::string &path, StationPlan::Row &row)
     {
         row.id = TextOrEmpty(entry, path, Key::Id);
         row.name = Text(entry, path, Key::Name);
@@ -329,7 +378,8 @@ private:
         row.inTX2 = Flag(entry, path, Key::InTx2);
     }
 
-    void ReadTransmission(const Json &entry, const std::string &path, StationPlan::Transmission &tx)
+    void ReadTransmission(const Document &entry, const std::string &path,
+                          StationPlan::Transmission &tx)
     {
         tx.on = Flag(entry, path, Key::On);
         tx.intervalSeconds = Seconds(entry, path, Key::Interval, TXIntervalSeconds);
@@ -346,38 +396,38 @@ private:
         tx.backupPercent = Whole(entry, path, Key::BackupPercent, BackupPercentRange);
     }
 
-    using TypeTest = bool (Json::*)() const noexcept;
+    using TypeTest = bool (Document::*)() const noexcept;
 
     // The value under key, refused unless it is of the type asked for.
-    static const Json &Typed(const Json &object, const std::string &parent, const char *key,
-                             TypeTest isType, Expected expected)
+    static const Document &Typed(const Document &object, const std::string &parent, const char *key,
+                                 TypeTest isType, Expected expected)
     {
-        const Json &value = At(object, parent, key);
+        const Document &value = At(object, parent, key);
         if (!(value.*isType)())
             RefuseType(Member(parent, key), expected);
         return value;
     }
 
     // The same where null stands for none.
-    static const Json *Nullable(const Json &object, const std::string &parent, const char *key,
-                                TypeTest isType, Expected expected)
+    static const Document *Nullable(const Document &object, const std::string &parent,
+                                    const char *key, TypeTest isType, Expected expected)
     {
         if (At(object, parent, key).is_null())
             return nullptr;
         return &Typed(object, parent, key, isType, expected);
     }
 
-    static bool Flag(const Json &object, const std::string &parent, const char *key)
+    static bool Flag(const Document &object, const std::string &parent, const char *key)
     {
-        return Typed(object, parent, key, &Json::is_boolean, Expected::TrueOrFalse).get<bool>();
+        return Typed(object, parent, key, &Document::is_boolean, Expected::TrueOrFalse).get<bool>();
     }
 
     // A whole number of the range; one beyond int is outside it too.
-    static int Whole(const Json &object, const std::string &parent, const char *key,
+    static int Whole(const Document &object, const std::string &parent, const char *key,
                      const SpinRange &range)
     {
-        const Json &value =
-            Typed(object, parent, key, &Json::is_number_integer, Expected::WholeNumber);
+        const Document &value =
+            Typed(object, parent, key, &Document::is_number_integer, Expected::WholeNumber);
         const std::optional<int> number = AsInt(value);
         if (!number || !range.Holds(*number))
             Refuse(Kind::NotOffered, Member(parent, key), value.dump());
@@ -385,17 +435,17 @@ private:
     }
 
     // A number the target's spin box takes.
-    static double Target(const Json &object, const std::string &parent, const char *key,
+    static double Target(const Document &object, const std::string &parent, const char *key,
                          const TargetRange &range)
     {
-        const Json &value = Typed(object, parent, key, &Json::is_number, Expected::Number);
+        const Document &value = Typed(object, parent, key, &Document::is_number, Expected::Number);
         const double number = value.get<double>();
         if (!range.Holds(number))
             Refuse(Kind::NotOffered, Member(parent, key), value.dump());
         return range.Rounded(number);
     }
 
-    static std::optional<int> AsInt(const Json &value)
+    static std::optional<int> AsInt(const Document &value)
     {
         if (value.is_number_unsigned()) {
             const auto number = value.get<std::uint64_t>();
@@ -411,11 +461,11 @@ private:
 
     // Seconds of an interval the drop-down lists; null for no selection.
     template <typename Table>
-    static std::optional<std::int32_t> Seconds(const Json &object, const std::string &parent,
+    static std::optional<std::int32_t> Seconds(const Document &object, const std::string &parent,
                                                const char *key, const Table &table)
     {
-        const Json *value =
-            Nullable(object, parent, key, &Json::is_number_integer, Expected::WholeNumberOrNull);
+        const Document *value = Nullable(object, parent, key, &Document::is_number_integer,
+                                         Expected::WholeNumberOrNull);
         if (!value)
             return std::nullopt;
         const std::optional<int> seconds = AsInt(*value);
@@ -425,10 +475,11 @@ private:
     }
 
     template <typename Choice>
-    static std::optional<Choice> ChoiceOrNull(const Json &object, const std::string &parent,
+    static std::optional<Choice> ChoiceOrNull(const Document &object, const std::string &parent,
                                               const char *key)
     {
-        const Json *value = Nullable(object, parent, key, &Json::is_string, Expected::TextOrNull);
+        const Document *value =
+            Nullable(object, parent, key, &Document::is_string, Expected::TextOrNull);
         if (!value)
             return std::nullopt;
         const std::optional<Choice> choice = ChoiceOf<Choice>(value->get<std::string>());
@@ -438,10 +489,11 @@ private:
     }
 
     // An 8-bit text of at most the setup reader's length; null is none.
-    static std::optional<std::string> Text(const Json &object, const std::string &parent,
+    static std::optional<std::string> Text(const Document &object, const std::string &parent,
                                            const char *key)
     {
-        const Json *value = Nullable(object, parent, key, &Json::is_string, Expected::TextOrNull);
+        const Document *value =
+            Nullable(object, parent, key, &Document::is_string, Expected::TextOrNull);
         if (!value)
             return std::nullopt;
         const Latin1Text latin1 = ToLatin1(value->get<std::string>());
@@ -452,12 +504,13 @@ private:
         return latin1.bytes;
     }
 
-    static std::string TextOrEmpty(const Json &object, const std::string &parent, const char *key)
+    static std::string TextOrEmpty(const Document &object, const std::string &parent,
+                                   const char *key)
     {
         return Text(object, parent, key).value_or(std::string());
     }
 
-    const Json &root_;
+    const Document &root_;
 };
 
 } // namespace
@@ -498,6 +551,12 @@ std::string PlanFileError::Text(bool german) const
         return filled(NotLatin1Text);
     case Kind::TooLong:
         return filled(TooLongText);
+    case Kind::NumberTooLarge:
+        return filled(NumberTooLargeText);
+    case Kind::TooDeep:
+        return filled(TooDeepText);
+    case Kind::RepeatedKey:
+        return filled(RepeatedKeyText);
     }
     return {};
 }
@@ -530,16 +589,14 @@ std::string PlanFileText(const StationPlan &plan)
 PlanReadResult ParsePlanFile(std::string_view bytes)
 {
     PlanReadResult result;
-    Json root;
-    try {
-        root = Json::parse(bytes.begin(), bytes.end());
-    } catch (const Json::parse_error &error) {
-        result.error.kind = Kind::NotJson;
-        SetLineColumn(result.error, bytes, error.byte);
+    JsonDocumentFault fault;
+    const std::optional<Document> root = ParseJsonDocument(bytes, fault);
+    if (!root) {
+        result.error = DocumentError(fault, bytes);
         return result;
     }
     try {
-        result.plan = PlanReader(root).Read();
+        result.plan = PlanReader(*root).Read();
     } catch (const Refusal &refusal) {
         result.error = refusal.error;
     }

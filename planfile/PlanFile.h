@@ -36,6 +36,10 @@ struct PlanFileError
         WrongCount, // detail: how many entries it must hold
         NotLatin1,  // detail: the character
         TooLong,    // detail: the longest length taken
+        // The document itself:
+        NumberTooLarge, // detail: the number as written
+        TooDeep,        // detail: how deep lists and objects may nest
+        RepeatedKey,    // a key twice in one object
     };
 
     // What a key of the wrong type must hold.

@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -140,6 +142,9 @@ private slots:
     void csvQuoting();
     void targetColumns_data();
     void targetColumns();
+    void tableShowsControlCharacters();
+    void unwrittenOutputIsTold_data();
+    void unwrittenOutputIsTold();
     void usage_data();
     void usage();
     void isCommandLine_data();
@@ -252,19 +257,33 @@ void TestCommandLine::brokenFileAmongGoodOnes()
                                        .Build());
     std::ofstream(path("broken.p1kplan").toStdString())
         << "{\"format\": \"pelora-toolbox-plan\", \"version\": 7}";
+    // Plan files that ended the whole run: a stack overflow, an exception.
+    const std::string deep(1000000, '[');
+    std::ofstream(path("deep.p1kplan").toStdString())
+        << "{\"format\": \"pelora-toolbox-plan\", \"x\": " << deep << std::string(deep.size(), ']')
+        << ", \"version\": 1}";
+    std::ofstream(path("huge.p1kplan").toStdString())
+        << "{\"format\": \"pelora-toolbox-plan\", \"version\": 1e400}";
+    QVERIFY(mkfifo(QFile::encodeName(path("pipe.p1kplan")).constData(), 0600) == 0);
     const QStringList good = goodFiles();
-    const QStringList files = {path("broken.bin"),     good[0], path("missing.bin"), files_.path(),
-                               path("broken.p1kplan"), good[2]};
+    const QStringList files = {
+        path("broken.bin"),     good[0], path("missing.bin"),  files_.path(),
+        path("broken.p1kplan"), good[2], path("deep.p1kplan"), path("huge.p1kplan"),
+        path("pipe.p1kplan")};
     const Run run = RunArguments(QStringList{"estimate", "--format", "csv"} + files);
     QCOMPARE(run.status, 1);
     const QStringList lines = Lines(run.out);
     QCOMPARE(lines.size(), files.size() + 1);
     QCOMPARE(lines[2], goodLines()[0]);
     QCOMPARE(lines[6], goodLines()[2]);
-    const QStringList reasons = {"Read of config failed - the text length 21", "file not found",
+    const QStringList reasons = {"Read of config failed - the text length 21",
+                                 "file not found",
                                  "not a regular file",
-                                 "\"version\" is 7: the plan comes from a newer version"};
-    const QList<int> broken = {0, 2, 3, 4};
+                                 "\"version\" is 7: the plan comes from a newer version",
+                                 "\"x\" nests lists and objects more than 64 levels deep",
+                                 "\"version\" holds the number 1e400, which is too large",
+                                 "not a regular file"};
+    const QList<int> broken = {0, 2, 3, 4, 6, 7, 8};
     for (int i = 0; i < broken.size(); ++i) {
         const QString &file = files[broken[i]];
         const QString &line = lines[broken[i] + 1];
@@ -285,6 +304,60 @@ void TestCommandLine::csvQuoting()
     quoted.replace("\"", "\"\"");
     QVERIFY2(run.out.contains("\n\"" + quoted + "\",,,,,,,,,,,,file not found\n"),
              qPrintable(run.out));
+}
+
+// A station ID or file name never sends a control character to the
+// terminal: an escape sequence could recolour or clear it, a line break
+// would tear the table.
+void TestCommandLine::tableShowsControlCharacters()
+{
+    StationPlan plan = DefaultPlan();
+    // ESC, a line break, and CSI as one 8-bit character (a C1 control).
+    plan.stationId = "\x1B[2J\nA\x9B"
+                     "31m";
+    const QString file = path("tab\there.p1kplan");
+    QVERIFY(!SavePlanFile(file.toStdString(), plan));
+
+    const Run run = RunArguments({"estimate", file});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = Lines(run.out);
+    QCOMPARE(lines.size(), 2);
+    const QString shownFile = path("tab\\x09here.p1kplan");
+    QVERIFY2(lines[1].startsWith(shownFile + "  \\x1B[2J\\x0AA\\x9B31m  "), qPrintable(lines[1]));
+    for (const QChar c : run.out)
+        QVERIFY(c == QLatin1Char('\n') || (c.category() != QChar::Other_Control));
+    // CSV and JSON keep the text as it is, quoted or escaped by their rules.
+    const Run csv = RunArguments({"estimate", "--format", "csv", file});
+    QVERIFY2(csv.out.contains("\"\x1B[2J\nA\u009B31m\""), qPrintable(csv.out));
+}
+
+void TestCommandLine::unwrittenOutputIsTold_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("what");
+    const QString plan = path("start-up.p1kplan");
+    QTest::addRow("CSV") << QStringList{"estimate", "--format", "csv", plan} << "the results";
+    QTest::addRow("JSON") << QStringList{"estimate", "--format", "json", plan} << "the results";
+    QTest::addRow("table") << QStringList{"estimate", plan} << "the results";
+    QTest::addRow("help") << QStringList{"--help"} << "the help";
+    QTest::addRow("help of estimate") << QStringList{"estimate", "--help"} << "the help";
+    QTest::addRow("version") << QStringList{"--version"} << "the version";
+}
+
+// Output to a full disk fails and says so, rather than ending with 0 as if
+// all were written.
+void TestCommandLine::unwrittenOutputIsTold()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, what);
+    QProcess program;
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(PELORA_TOOLBOX), arguments);
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             "pelora-toolbox: " + what + " could not be written: no space left on the drive\n");
 }
 
 void TestCommandLine::targetColumns_data()

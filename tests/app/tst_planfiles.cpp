@@ -6,14 +6,18 @@
 #include "tests/estimators/PageFigures.h"
 #include "tests/estimators/PlanText.h"
 #include "tests/estimators/SetupCases.h"
+#include "tests/support/Confined.h"
 #include "tests/support/Drop.h"
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TestText.h"
+#include "texts/FileReasons.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_CommandPage.h"
 
 #include <QMenu>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -63,6 +67,8 @@ private slots:
     void refusedFileLeavesTheWindow_data();
     void refusedFileLeavesTheWindow();
     void failedSaveIsTold();
+    void unfinishedSaveIsTold_data();
+    void unfinishedSaveIsTold();
     void fileDialogs();
     void planFolderIsKept();
     void commandPageFollowsThePlan();
@@ -158,6 +164,13 @@ void TestPlanFiles::refusedFileLeavesTheWindow_data()
         << changed("\"sampling_interval_s\": 3600", "\"sampling_interval_s\": 3601") << false
         << QString("\"measurements[0].sampling_interval_s\" holds 3601, which the page does "
                    "not offer");
+    // The reader's exception ended the program.
+    QTest::addRow("a number beyond double")
+        << changed("\"data_plan_mb\": 0", "\"data_plan_mb\": 1e400") << false
+        << QString("\"targets.data_plan_mb\" holds the number 1e400, which is too large");
+    QTest::addRow("a key twice, German")
+        << changed("\"radio_network\"", "\"radio_network\": \"cat-m1\", \"radio_network\"") << true
+        << QString("der Schlüssel \"radio_network\" kommt mehrmals vor");
     QTest::addRow("a folder") << QByteArray() << false << QString("not a regular file");
 }
 
@@ -205,6 +218,56 @@ void TestPlanFiles::failedSaveIsTold()
         QStringList{QString("The file \"%1\" could not be written: file not found").arg(file)});
     QVERIFY(!QFile::exists(file));
     QCOMPARE(window.form.PlanFileName(), QString());
+}
+
+void TestPlanFiles::unfinishedSaveIsTold_data()
+{
+    QTest::addColumn<Confinement>("confinement");
+    QTest::addColumn<bool>("replacing"); // an older plan stands at the name
+    QTest::addColumn<int>("reason");     // errno
+    QTest::addRow("disk full") << Confinement::FullDisk << false << ENOSPC;
+    QTest::addRow("disk full, over an older plan") << Confinement::FullDisk << true << ENOSPC;
+    QTest::addRow("file-size limit") << Confinement::FileSizeLimit << false << EFBIG;
+    QTest::addRow("a read-only folder") << Confinement::Unprivileged << false << EACCES;
+    QTest::addRow("a read-only plan") << Confinement::Unprivileged << true << EACCES;
+}
+
+// A save that cannot be finished says why and leaves the folder as it was:
+// no part of the new plan, the older plan whole; the window shows no file.
+void TestPlanFiles::unfinishedSaveIsTold()
+{
+    QFETCH(Confinement, confinement);
+    QFETCH(bool, replacing);
+    QFETCH(int, reason);
+    PlanWindow window;
+    window.page().setPlan(SetupCases::ChangedPage());
+    QTemporaryDir plans;
+    const QString file = QDir(plans.path()).filePath("site-a.p1kplan");
+    const QByteArray older = QByteArray::fromStdString(PlanFileText(DefaultPlan()));
+    const auto prepare = [&] {
+        if (replacing)
+            WriteText(file, older);
+        // Another user may look, not write.
+        QFile::setPermissions(plans.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                QFile::ExeOther);
+    };
+    const ConfinedRun run = RunConfined(confinement, plans.path().toStdString(), prepare, [&] {
+        window.savePlan(file);
+        QStringList seen = window.messages();
+        seen << QDir(plans.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+             << QString::fromUtf8(FileBytes(file)) << window.form.PlanFileName();
+        return seen.join(QLatin1Char('\n')).toStdString();
+    });
+    QFile::setPermissions(plans.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!run.Confined)
+        QSKIP(run.Output.c_str());
+    QStringList expected = {QString("The file \"%1\" could not be written: %2")
+                                .arg(file, QString::fromStdString(FileFaultReason(
+                                               FileFault::OfSystem(reason), false)))};
+    if (replacing)
+        expected << "site-a.p1kplan";
+    expected << (replacing ? QString::fromUtf8(older) : QString()) << QString();
+    QCOMPARE(QString::fromStdString(run.Output), expected.join(QLatin1Char('\n')));
 }
 
 // The dialogs offer plan files; saving asks before replacing one, adds the
@@ -356,6 +419,8 @@ void TestPlanFiles::drops_data()
         << QStringList{"setup.p1kplan"} << false << QStringList{dropped} << false;
     QTest::addRow("a text file") << QStringList{"notes.txt"} << false << QStringList{dropped}
                                  << false;
+    QTest::addRow("a pipe") << QStringList{"pipe.p1kplan"} << false << QStringList{dropped}
+                            << false;
     QTest::addRow("JSON of another program")
         << QStringList{"other.json"} << false
         << QStringList{"The plan \"%1\" could not be opened: the file is not a station plan "

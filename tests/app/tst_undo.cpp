@@ -48,6 +48,8 @@ private slots:
     void undoAndRedo_data();
     void undoAndRedo();
     void oneStepPerUserAction();
+    void typedNumberIsOneStep_data();
+    void typedNumberIsOneStep();
     void languageSwitchIsNoStep();
     void shortcutsWorkEverywhere_data();
     void shortcutsWorkEverywhere();
@@ -154,6 +156,57 @@ void TestUndo::oneStepPerUserAction()
     // A change after an undo forgets what was undone.
     Named<ToggleSwitch>(window.form, "SwitchVTX2")->click();
     QVERIFY(!CanRedo(window));
+}
+
+void TestUndo::typedNumberIsOneStep_data()
+{
+    QTest::addColumn<QStringList>("keys");  // text to type, or "Up", or "Tab" to leave the box
+    QTest::addColumn<QList<int>>("undone"); // the box's value after each undo, back to the start
+
+    QTest::addRow("two digits") << QStringList{"35"} << QList<int>{1};
+    QTest::addRow("digits, one taken back") << QStringList{"356", "Backspace"} << QList<int>{1};
+    QTest::addRow("typed, left, typed again")
+        << QStringList{"35", "Tab", "42"} << QList<int>{35, 1};
+    QTest::addRow("arrows after typing") << QStringList{"35", "Up", "Up"} << QList<int>{36, 35, 1};
+    QTest::addRow("typing after an arrow") << QStringList{"Up", "35"} << QList<int>{2, 1};
+}
+
+// The number in a spin box follows each digit typed, and so do the figures;
+// the digits typed in a row are one step all the same, not one a digit.
+void TestUndo::typedNumberIsOneStep()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QList<int>, undone);
+    PlanWindow window;
+    window.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window.form));
+    auto *box = Named<QSpinBox>(window.form, "SpinBoxVEventsNumber1");
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    box->selectAll();
+    for (const QString &key : keys) {
+        if (key == "Up")
+            QTest::keyClick(box, Qt::Key_Up);
+        else if (key == "Backspace")
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else if (key == "Tab")
+            QTest::keyClick(box, Qt::Key_Tab);
+        else
+            QTest::keyClicks(box, key);
+        QCoreApplication::processEvents();
+        if (key == "Tab") {
+            box->setFocus();
+            QTRY_VERIFY(box->hasFocus());
+            box->selectAll();
+        }
+    }
+    QList<int> values;
+    while (CanUndo(window)) {
+        window.undo();
+        values << box->value();
+    }
+    QCOMPARE(values, undone);
+    QVERIFY(window.page().plan() == DefaultPlan());
 }
 
 // A language switch that gives imported rows their standard names is no

@@ -1,6 +1,7 @@
 #include "common/TimeUnits.h"
 #include "estimators/PlanFigures.h"
 #include "planfile/FileKind.h"
+#include "planfile/JsonDocument.h"
 #include "planfile/PlanFile.h"
 #include "planfile/PlanSetup.h"
 #include "setup/SetupModel.h"
@@ -42,6 +43,22 @@ std::string ChangedFile(const JsonChange &change)
     Json file = Json::parse(PlanFileText(DefaultPlan()));
     change(file);
     return file.dump(2);
+}
+
+// The start-up plan's file with one piece of its text replaced, for what
+// a JSON value cannot hold: a key twice, a number beyond double.
+QByteArray EditedFile(const char *from, const QByteArray &to)
+{
+    QByteArray text = QByteArray::fromStdString(PlanFileText(DefaultPlan()));
+    if (!text.contains(from))
+        qFatal("no %s in the plan file", from);
+    return text.replace(from, to);
+}
+
+// Lists within lists, depth levels deep.
+QByteArray Nested(int depth)
+{
+    return QByteArray(depth, '[') + QByteArray(depth, ']');
 }
 
 std::filesystem::path PathOf(const QTemporaryDir &dir, const char *name)
@@ -292,6 +309,40 @@ void TestPlanFile::refused_data()
     QTest::addRow("data plan beyond the spin box")
         << set("/targets/data_plan_mb", 100000.1) << Kind::NotOffered
         << QString("targets.data_plan_mb");
+    // The document itself.
+    QTest::addRow("a number beyond double")
+        << EditedFile("\"data_plan_mb\": 0", "\"data_plan_mb\": 1e400") << Kind::NumberTooLarge
+        << QString("targets.data_plan_mb");
+    QTest::addRow("a number beyond double in a list")
+        << EditedFile("\"format\"", "\"later\": [1, -2e999], \"format\"") << Kind::NumberTooLarge
+        << QString("later[1]");
+    QTest::addRow("a key twice") << EditedFile("\"conductivity\": false",
+                                               "\"conductivity\": false, \"conductivity\": true")
+                                 << Kind::RepeatedKey << QString("conductivity");
+    QTest::addRow("a key twice in a transmission")
+        << EditedFile("\"interval_s\": 86400", "\"interval_s\": 60, \"interval_s\": 86400")
+        << Kind::RepeatedKey << QString("transmissions[0].interval_s");
+    QTest::addRow("an unknown key twice")
+        << EditedFile("\"format\"", "\"later\": {\"a\": [{}, {\"b\": 1, \"b\": 1}]}, \"format\"")
+        << Kind::RepeatedKey << QString("later.a[1].b");
+    QTest::addRow("a key of control characters twice")
+        << EditedFile("\"format\"", "\"\\u001b[2J\": 1, \"\\u001b[2J\": 2, \"format\"")
+        << Kind::RepeatedKey << QString("\\u001b[2J");
+    QTest::addRow("a long key twice")
+        << EditedFile("\"format\"", "\"" + QByteArray(100000, 'k') + "\": 1, \"" +
+                                        QByteArray(100000, 'k') + "\": 2, \"format\"")
+        << Kind::RepeatedKey << QString(40, 'k') + "...";
+    QTest::addRow("nested one level too deep")
+        << EditedFile("\"format\"", "\"later\": " + Nested(int(MaxJsonDepth)) + ", \"format\"")
+        << Kind::TooDeep << QString("later");
+    // Copying a value this deep overflowed the stack.
+    QTest::addRow("nested a million levels, keys after it")
+        << EditedFile("\"version\"", "\"later\": " + Nested(1000000) + ", \"version\"")
+        << Kind::TooDeep << QString("later");
+    QTest::addRow("nested too deep in a known key")
+        << EditedFile("\"station_id\": null", "\"station_id\": " + Nested(1000)) << Kind::TooDeep
+        << QString("station_id");
+    QTest::addRow("a list nested too deep") << Nested(1000000) << Kind::TooDeep << QString("[0]");
     QTest::addRow("data plan beyond 64 bits")
         << set("/targets/data_plan_mb", 18446744073709551615u) << Kind::NotOffered
         << QString("targets.data_plan_mb");
@@ -407,6 +458,16 @@ void TestPlanFile::unknownKeysIgnored()
     const PlanReadResult withoutResults =
         ParsePlanFile(ChangedFile([](Json &f) { f.erase("results"); }));
     QVERIFY(withoutResults.plan);
+
+    // Nested as deep as a document may be, and a huge object: looking each
+    // key up in the keys before it would take minutes.
+    QByteArray manyKeys = "\"later\": {";
+    for (int i = 0; i < 100000; ++i)
+        manyKeys += "\"k" + QByteArray::number(i) + "\": " + Nested(2) + ", ";
+    manyKeys += "\"deep\": " + Nested(int(MaxJsonDepth) - 2) + "}, \"format\"";
+    const PlanReadResult large = ParsePlanFile(EditedFile("\"format\"", manyKeys).toStdString());
+    QVERIFY2(large.plan, large.error.Text(false).c_str());
+    QVERIFY(*large.plan == DefaultPlan());
 }
 
 void TestPlanFile::targets_data()
