@@ -60,6 +60,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     setAcceptDrops(true);
     FormCreate();
     ConnectPlanEntries();
+    ConnectReportEntries();
 }
 
 TFormMain::~TFormMain()

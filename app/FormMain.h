@@ -2,6 +2,7 @@
 
 #include "app/UndoHistory.h"
 #include "estimators/StationPlan.h"
+#include "report/ReportData.h"
 #include "setup/SetupImport.h"
 #include "setup/SetupModel.h"
 #include "ui/Dialogs.h"
@@ -28,8 +29,8 @@ struct Settings;
 // The one main window: the header with the menu, the tab control with both
 // pages, and the import. It runs the program's start-up and close, switches
 // the language of all its parts, shows an imported setup on both pages, keeps
-// the estimator page's plan as a document (plan files, undo and redo) and
-// says in the header which station and file it shows.
+// the estimator page's plan as a document (plan files, undo and redo, its
+// report) and says in the header which station and file it shows.
 class TFormMain : public QMainWindow
 {
     Q_OBJECT
@@ -70,6 +71,14 @@ public:
     void DropFiles(const QStringList &files);
     // The plan file the page shows, as opened or last saved; empty when none.
     const QString &PlanFileName() const { return planFile_; }
+
+    // The report of the page's plan: saved as PDF, printed, its inputs and
+    // results copied. Ctrl+C copies them too while the estimator page has
+    // the focus outside a text field, or the part of a figure selected.
+    void MenuItemSaveReportClick();
+    void MenuItemPrintReportClick();
+    void MenuItemCopyResultsClick();
+    void CopyShortcut();
 
     // Shows the comparison with the plan of the named file; the dialog, unless
     // a test puts something else in its place.
@@ -126,6 +135,9 @@ private:
     void ShowWhatIsOpen();
     void UpdateUndoEntries();
     QString ChoosePlanFile(const Message &title, bool save);
+    static QString FileNameOfStation(const std::string &stationId, const char *extension);
+    void ConnectReportEntries();
+    ReportData ReportNow() const;
     void RememberPlanFolder(const QString &fileName);
     std::optional<StationPlan> ReadPlan(const QString &fileName, const Message &refused);
     QString Text(const Message &message) const;

@@ -43,6 +43,9 @@ void TFormMain::BuildMainMenu()
     PopupMenuMainMenu->addActions(
         {ui->MenuItemNewPlan, ui->MenuItemOpenPlan, ui->MenuItemSavePlan, ui->MenuItemComparePlan});
     PopupMenuMainMenu->addSeparator();
+    PopupMenuMainMenu->addActions(
+        {ui->MenuItemSaveReport, ui->MenuItemPrintReport, ui->MenuItemCopyResults});
+    PopupMenuMainMenu->addSeparator();
     PopupMenuMainMenu->addActions({ui->MenuItemUndo, ui->MenuItemRedo});
     PopupMenuMainMenu->addSeparator();
     QMenu *language = PopupMenuMainMenu->addMenu(QString());

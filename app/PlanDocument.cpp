@@ -47,19 +47,19 @@ bool NamesAnyRow(const StationPlan &plan)
                        [](const StationPlan::Row &row) { return row.name.has_value(); });
 }
 
+} // namespace
+
 // A station ID as a file name: the characters a folder path cannot hold
 // become "_".
-QString FileNameOfStation(const std::string &stationId)
+QString TFormMain::FileNameOfStation(const std::string &stationId, const char *extension)
 {
     QString name = QString::fromLatin1(stationId);
     for (QChar &c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || !c.isPrint())
             c = QLatin1Char('_');
     }
-    return name + QLatin1String(PlanFileExtension);
+    return name + QLatin1String(extension);
 }
-
-} // namespace
 
 QString TFormMain::Text(const Message &message) const
 {
@@ -100,9 +100,13 @@ void TFormMain::ConnectPlanEntries()
 
 void TFormMain::ApplyPlanTexts(bool english)
 {
-    for (const PlanMenuText &entry : PlanMenuTexts)
-        findChild<QAction *>(QLatin1String(entry.Control))
-            ->setText(QString::fromUtf8(entry.Text.In(!english)));
+    const auto apply = [this, english](const auto &entries) {
+        for (const PlanMenuText &entry : entries)
+            findChild<QAction *>(QLatin1String(entry.Control))
+                ->setText(QString::fromUtf8(entry.Text.In(!english)));
+    };
+    apply(PlanMenuTexts);
+    apply(ReportMenuTexts);
     ShowWhatIsOpen();
 }
 
@@ -210,7 +214,7 @@ QString TFormMain::ChoosePlanFile(const Message &title, bool save)
         const std::string station = estimators_->plan().stationId;
         request.proposedName = !planFile_.isEmpty() ? QFileInfo(planFile_).fileName()
                                : station.empty()    ? QString()
-                                                    : FileNameOfStation(station);
+                                                    : FileNameOfStation(station, PlanFileExtension);
         // The extension without its dot.
         request.defaultSuffix = QLatin1String(PlanFileExtension).mid(1);
         request.confirmOverwrite = true;

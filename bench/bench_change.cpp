@@ -48,6 +48,7 @@ public:
     QStringList openFileNames(QWidget *, const FileRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileRequest &) override { return {}; }
     QString folderName(QWidget *, const FileRequest &) override { return {}; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
 };
 
 double Median(std::vector<double> values)
@@ -137,7 +138,7 @@ int main(int argc, char **argv)
     Environment environment;
     environment.ProgramFolder = folder.path();
     environment.Boxes = std::make_shared<NoDialogs>();
-    environment.Today = QDate(2026, 12, 10);
+    environment.Today = [] { return QDate(2026, 12, 10); };
     environment.RandomSeed = 1;
     environment.Locale = QLocale::c();
 

@@ -28,7 +28,7 @@ ReportData BusyReport()
         tx.on = true;
         tx.secondaryMode = StationPlan::SecondaryMode::Backup;
     }
-    data.targets = {5, 50};
+    plan.targets = {5, 50};
     data.date = {2026, 3, 1};
     data.version = "bench";
     return data;

@@ -64,7 +64,7 @@ void CommandPage::CreateForm()
     UseCommandListFont(form_->MemoCmdList);
 
     CollapseAtStart();
-    SetQueryWindow(environment_.Today);
+    SetQueryWindow(environment_.Today());
     FillFrom(startupFill_ ? *startupFill_ : setup_);
     SetDefaultIntervals();
     ApplyLanguageTexts(this, english_, false);

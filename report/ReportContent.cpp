@@ -242,7 +242,7 @@ std::string MarkText(TargetMark mark, bool german)
 ReportTable Targets(const StationPlan &plan, const BatteryShares &shares, const ReportData &data)
 {
     const bool german = data.german;
-    const PlanningTargets &targets = data.targets;
+    const PlanningTargets &targets = plan.targets;
     ReportTable table;
     table.title = Text(ReportText::Targets, german);
     table.columns = {{Text(ReportText::Target, german), ColumnAlign::Left},
@@ -359,9 +359,9 @@ ReportContent ContentOf(const ReportData &data)
     content.charge = Charge(shares, data);
     content.volume = Volume(plan, data);
     content.volumeFootnote = Caption("LabelVResult5", german);
-    content.aids = ComputePlanningAids(plan, data.targets);
+    content.aids = ComputePlanningAids(plan, plan.targets);
     content.targets = Targets(plan, shares, data);
-    content.answers = TargetAnswerLines(content.aids, data.targets, german, data.decimalSeparator);
+    content.answers = TargetAnswerLines(content.aids, plan.targets, german, data.decimalSeparator);
 
     content.chartTitle = Text(ReportText::Chart, german);
     content.disclaimers = {

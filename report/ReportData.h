@@ -1,6 +1,5 @@
 #pragma once
 
-#include "estimators/PlanningAids.h"
 #include "estimators/StationPlan.h"
 
 #include <string>
@@ -17,11 +16,10 @@ struct ReportDate
 std::string DateText(const ReportDate &date, bool german);
 
 // Everything a station report shows: the plan as the estimator page holds
-// it, the planning targets beside it, and how and when it is written.
+// it, its planning targets included, and how and when it is written.
 struct ReportData
 {
     StationPlan plan = DefaultPlan();
-    PlanningTargets targets;
     bool german = false;
     // The numbers' decimal separator, as the page shows them.
     char decimalSeparator = '.';

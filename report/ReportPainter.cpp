@@ -645,7 +645,7 @@ bool DrawPage(Canvas &canvas, const ReportContent &content, const ChartData &cha
 void paintReport(QPainter &painter, const QRectF &page, const ReportData &data)
 {
     const ReportContent content = ContentOf(data);
-    const ChartData chart = ChartDataOf(data.plan, content.aids, data.targets);
+    const ChartData chart = ChartDataOf(data.plan, content.aids, data.plan.targets);
     const ChartTexts texts{data.german, data.decimalSeparator};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -4,10 +4,10 @@
 
 #include <array>
 
-// The window's texts for plan files: the menu entries, the messages of
-// opening, saving and comparing, and the comparison's own words; the words
-// it shares with the report are the report's. UTF-8; "%1" and "%2" are
-// filled in where a comment says so.
+// The window's texts for plan files and the report of the page's plan: the
+// menu entries, the messages of opening, saving, comparing and reporting,
+// and the comparison's own words; the words it shares with the report are
+// the report's. UTF-8; "%1" and "%2" are filled in where a comment says so.
 
 struct PlanMenuText
 {
@@ -25,12 +25,28 @@ inline constexpr std::array<PlanMenuText, 6> PlanMenuTexts = {{
     {"MenuItemRedo", {"Redo", "Wiederholen"}},
 }};
 
+// The entries of the report, after those of the plan.
+inline constexpr std::array<PlanMenuText, 3> ReportMenuTexts = {{
+    {"MenuItemSaveReport", {"Save report as PDF...", "Bericht als PDF speichern..."}},
+    {"MenuItemPrintReport", {"Print report...", "Bericht drucken..."}},
+    {"MenuItemCopyResults", {"Copy results", "Ergebnisse kopieren"}},
+}};
+
 // Titles of the file dialogs and of the comparison.
 inline constexpr Message OpenPlanTitle = {"Open plan", "Plan öffnen"};
 inline constexpr Message SavePlanTitle = {"Save plan as", "Plan speichern unter"};
 inline constexpr Message ComparePlanTitle = {"Compare with plan", "Mit Plan vergleichen"};
 // The file dialogs' filter; "%1" is the extension with its dot.
 inline constexpr Message PlanFileFilter = {"Station plans (*%1)", "Stationspläne (*%1)"};
+
+inline constexpr Message SaveReportTitle = {"Save report as PDF", "Bericht als PDF speichern"};
+inline constexpr const char *PdfExtension = ".pdf";
+// "%1" is the extension with its dot.
+inline constexpr Message PdfFileFilter = {"PDF documents (*%1)", "PDF-Dokumente (*%1)"};
+// "%1" is the printer or the file printed into.
+inline constexpr Message ReportNotPrinted = {
+    "The report could not be printed on \"%1\".",
+    "Der Bericht konnte nicht auf \"%1\" gedruckt werden."};
 
 // "%1" is the file, "%2" why it was refused.
 inline constexpr Message PlanNotOpened = {"The plan \"%1\" could not be opened: %2",

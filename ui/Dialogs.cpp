@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QSettings>
 
 namespace {
@@ -93,4 +94,10 @@ QString QtDialogs::folderName(QWidget *parent, const FileRequest &request)
     folderRequest.folder = request.folder;
     return FirstOf(
         RunFileDialog(parent, folderRequest, QFileDialog::AcceptOpen, QFileDialog::Directory));
+}
+
+bool QtDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

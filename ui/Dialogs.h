@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // The application's title: the caption of its message boxes. It is not set
@@ -10,8 +11,8 @@ class QWidget;
 // every window, the about box and the file dialogs included.
 inline constexpr char ApplicationTitle[] = "Pelora 1000 Toolbox";
 
-// Every message box and file dialog of the program goes through this seam,
-// so tests can answer them and read what was shown.
+// Every message box, file dialog and print dialog of the program goes
+// through this seam, so tests can answer them and read what was shown.
 class Dialogs
 {
 public:
@@ -46,6 +47,9 @@ public:
     // The chosen folder's full name, or an empty text when cancelled; the
     // request's filters and proposed name are not used.
     virtual QString folderName(QWidget *parent, const FileRequest &request) = 0;
+    // Qt's print dialog for the printer as the caller prepared it; the user
+    // may change it there. False when cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The real Qt boxes and dialogs.
@@ -58,4 +62,5 @@ public:
     QStringList openFileNames(QWidget *parent, const FileRequest &request) override;
     QString saveFileName(QWidget *parent, const FileRequest &request) override;
     QString folderName(QWidget *parent, const FileRequest &request) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };

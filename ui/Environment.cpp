@@ -26,7 +26,7 @@ Environment Environment::System()
     env.SettingsFolder = WritableOr(env.ProgramFolder, QStandardPaths::AppConfigLocation);
     env.DataFolder = WritableOr(env.ProgramFolder, QStandardPaths::AppDataLocation);
     env.Boxes = std::make_shared<QtDialogs>();
-    env.Today = QDate::currentDate();
+    env.Today = [] { return QDate::currentDate(); };
     env.RandomSeed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
     env.Locale = QLocale::system();
     return env;

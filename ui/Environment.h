@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class Dialogs;
@@ -16,7 +17,8 @@ struct Environment
     QString SettingsFolder; // where the settings file lives
     QString DataFolder;     // where the temporary setup copy is made
     std::shared_ptr<Dialogs> Boxes;
-    QDate Today;
+    // The date now: a window may stay open past midnight.
+    std::function<QDate()> Today;
     std::uint32_t RandomSeed = 0;
     QLocale Locale;
 

@@ -21,6 +21,12 @@
 // its menu entries answered through the dialog seam.
 struct PlanWindow
 {
+    PlanWindow() = default;
+    // The user's locale, for the decimal separator.
+    explicit PlanWindow(const QLocale &locale)
+        : form(platform.environment(TestPlatform::PinnedToday(), locale))
+    {}
+
     TestPlatform platform;
     TFormMain form{platform.environment()};
 

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QPointer>
+#include <QPrinter>
 #include <QtTest>
 
 #include <functional>
@@ -97,6 +98,8 @@ private slots:
     void fileDialogs();
     void saveDialogOptions_data();
     void saveDialogOptions();
+    void printDialog_data();
+    void printDialog();
 
 private:
     QString home_;
@@ -236,6 +239,39 @@ void TestDialogs::saveDialogOptions()
     QCOMPARE(seen.confirmsOverwrite, confirmOverwrite);
     QCOMPARE(seen.defaultSuffix, defaultSuffix);
     QCOMPARE(answer, QDir::toNativeSeparators(QDir(folder.path()).filePath(saved)));
+}
+
+void TestDialogs::printDialog_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addRow("cancelled") << false;
+    QTest::addRow("printed") << true;
+}
+
+// Qt's own print dialog, for the printer as the caller set it up.
+void TestDialogs::printDialog()
+{
+    QFETCH(bool, accept);
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(folder.path()).filePath("report.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QString shown;
+    QTimer::singleShot(0, [&shown, accept] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        shown = QString::fromLatin1(modal->metaObject()->className());
+        if (accept)
+            QMetaObject::invokeMethod(modal, "accept");
+        else
+            modal->close();
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.choosePrinter(nullptr, printer), accept);
+    QCOMPARE(shown, QString("QPrintDialog"));
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
 }
 
 // The user's folders point into a temporary one, so that what the dialogs

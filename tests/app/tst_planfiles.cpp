@@ -545,26 +545,52 @@ void TestPlanFiles::givenFile()
     }
 }
 
-// The new entries follow "Import Setup..." in the menu, in both languages.
+// The plan's entries follow "Import Setup..." in the menu, in both languages.
 void TestPlanFiles::planMenuEntries()
 {
     PlanWindow window;
-    const QStringList names = {"MenuItemImport",   "MenuItemNewPlan",     "MenuItemOpenPlan",
-                               "MenuItemSavePlan", "MenuItemComparePlan", "",
-                               "MenuItemUndo",     "MenuItemRedo",        "",
-                               "MenuItemLanguage", "MenuItemAbout",       "MenuItemExit"};
+    const QStringList names = {"MenuItemImport",
+                               "MenuItemNewPlan",
+                               "MenuItemOpenPlan",
+                               "MenuItemSavePlan",
+                               "MenuItemComparePlan",
+                               "",
+                               "MenuItemSaveReport",
+                               "MenuItemPrintReport",
+                               "MenuItemCopyResults",
+                               "",
+                               "MenuItemUndo",
+                               "MenuItemRedo",
+                               "",
+                               "MenuItemLanguage",
+                               "MenuItemAbout",
+                               "MenuItemExit"};
     QStringList shown;
     for (const QAction *entry : window.form.MainMenu()->actions())
         shown << (entry->menu() ? entry->menu()->objectName() : entry->objectName());
     QCOMPARE(shown, names);
 
-    const QStringList english = {
-        "New plan", "Open plan...", "Save plan as...", "Compare with plan...", "Undo", "Redo"};
-    const QStringList german = {
-        "Neuer Plan", "Plan öffnen...", "Plan speichern unter...", "Mit Plan vergleichen...",
-        "Rückgängig", "Wiederholen"};
-    const QStringList entries = {"MenuItemNewPlan",     "MenuItemOpenPlan", "MenuItemSavePlan",
-                                 "MenuItemComparePlan", "MenuItemUndo",     "MenuItemRedo"};
+    const QStringList english = {"New plan",
+                                 "Open plan...",
+                                 "Save plan as...",
+                                 "Compare with plan...",
+                                 "Save report as PDF...",
+                                 "Print report...",
+                                 "Copy results",
+                                 "Undo",
+                                 "Redo"};
+    const QStringList german = {"Neuer Plan",
+                                "Plan öffnen...",
+                                "Plan speichern unter...",
+                                "Mit Plan vergleichen...",
+                                "Bericht als PDF speichern...",
+                                "Bericht drucken...",
+                                "Ergebnisse kopieren",
+                                "Rückgängig",
+                                "Wiederholen"};
+    const QStringList entries = {"MenuItemNewPlan",     "MenuItemOpenPlan",   "MenuItemSavePlan",
+                                 "MenuItemComparePlan", "MenuItemSaveReport", "MenuItemPrintReport",
+                                 "MenuItemCopyResults", "MenuItemUndo",       "MenuItemRedo"};
     for (const bool toGerman : {true, false}) {
         if (toGerman)
             window.form.MenuItemDEClick();

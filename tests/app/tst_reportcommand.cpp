@@ -1,12 +1,14 @@
 #include "estimators/StationPlan.h"
 #include "planfile/PlanFile.h"
-#include "report/ReportData.h"
+#include "report/ReportContent.h"
 #include "tests/setup/SampleStation.h"
 #include "tests/support/CommandLineRun.h"
 #include "tests/support/Confined.h"
 #include "tests/support/Folder.h"
 #include "tests/support/PdfText.h"
 #include "texts/FileReasons.h"
+#include "texts/PlanningTexts.h"
+#include "texts/ReportTexts.h"
 
 #include <QtTest>
 
@@ -36,6 +38,21 @@ ReportDate Today()
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+StationPlan NamedPlan()
+{
+    StationPlan plan = DefaultPlan();
+    plan.stationId = "Pegel S\xFC"
+                     "d";
+    return plan;
+}
+
+StationPlan PlanWithTargets()
+{
+    StationPlan plan = NamedPlan();
+    plan.targets = {5, 20};
+    return plan;
 }
 
 void WriteSetup(const QString &path)
@@ -70,10 +87,8 @@ void TestReportCommand::initTestCase()
 {
     QVERIFY(m_folder.isValid());
     WriteSetup(path("station.bin"));
-    StationPlan plan = DefaultPlan();
-    plan.stationId = "Pegel S\xFC"
-                     "d";
-    QVERIFY(!SavePlanFile(path("station.p1kplan").toStdString(), plan));
+    QVERIFY(!SavePlanFile(path("station.p1kplan").toStdString(), NamedPlan()));
+    QVERIFY(!SavePlanFile(path("targets.p1kplan").toStdString(), PlanWithTargets()));
 }
 
 void TestReportCommand::writesReport_data()
@@ -96,6 +111,16 @@ void TestReportCommand::writesReport_data()
     QTest::addRow("plan file in English")
         << "station.p1kplan" << QStringList{"--lang=en"}
         << QStringList{"Pelora 1000 station report", "Pegel Süd", "M1  Distance to Water", en};
+    // The targets the plan file keeps, with their answers.
+    const StationPlan targeted = PlanWithTargets();
+    QStringList targets = {QString::fromUtf8(Text(ReportText::Targets, true)),
+                           QString::fromUtf8(Text(PlanningText::TargetYearsLabel, true)),
+                           QString::fromUtf8(Text(PlanningText::DataPlanLabel, true))};
+    for (const std::string &answer : TargetAnswerLines(
+             ComputePlanningAids(targeted, targeted.targets), targeted.targets, true, ','))
+        targets << QString::fromStdString(answer);
+    QTest::addRow("plan file with targets, German")
+        << "targets.p1kplan" << QStringList{"--lang", "de"} << targets;
 }
 
 void TestReportCommand::writesReport()

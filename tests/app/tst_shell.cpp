@@ -789,16 +789,16 @@ void TestShell::mainMenu()
     QCOMPARE(menu->pos(), Named<TabWidget>(form, "TabControlMain")->mapToGlobal(QPoint(0, 0)));
     QCOMPARE(menu->pos(), form.mapToGlobal(QPoint(0, 46)));
 
-    // The plan entries after the import are tested with plan files.
+    // The plan and report entries after the import are tested with plan files.
     const QList<QAction *> entries = menu->actions();
-    QCOMPARE(entries.size(), 12);
+    QCOMPARE(entries.size(), 16);
     QCOMPARE(entries[0], Named<QAction>(form, "MenuItemImport"));
-    QMenu *language = entries[9]->menu();
+    QMenu *language = entries[13]->menu();
     QVERIFY(language);
     QCOMPARE(language, form.findChild<QMenu *>("MenuItemLanguage"));
-    QCOMPARE(entries[9]->text(), QString("Language"));
-    QCOMPARE(entries[10], Named<QAction>(form, "MenuItemAbout"));
-    QCOMPARE(entries[11], Named<QAction>(form, "MenuItemExit"));
+    QCOMPARE(entries[13]->text(), QString("Language"));
+    QCOMPARE(entries[14], Named<QAction>(form, "MenuItemAbout"));
+    QCOMPARE(entries[15], Named<QAction>(form, "MenuItemExit"));
     QCOMPARE(language->actions(), (QList<QAction *>{Named<QAction>(form, "MenuItemEN"),
                                                     Named<QAction>(form, "MenuItemDE")}));
     QCOMPARE(Named<QAction>(form, "MenuItemEN")->text(), QString("English"));

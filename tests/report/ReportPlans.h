@@ -21,7 +21,7 @@ inline ReportData Data(const StationPlan &plan, bool german, PlanningTargets tar
 {
     ReportData data;
     data.plan = plan;
-    data.targets = targets;
+    data.plan.targets = targets;
     data.german = german;
     data.decimalSeparator = german ? ',' : '.';
     data.date = {2026, 3, 1};

@@ -1,5 +1,6 @@
 #include "common/TableLookup.h"
 #include "common/Text.h"
+#include "estimators/PlanningAids.h"
 #include "estimators/ResultDetails.h"
 #include "estimators/VolumeModel.h"
 #include "report/ReportPdf.h"
@@ -100,7 +101,7 @@ Expectations ExpectedOf(const ReportData &data, bool longNames)
                                      ReportText::DailyCharge, ReportText::PerDay, ReportText::Chart,
                                      ReportText::BatteryDisclaimer, ReportText::VolumeDisclaimer})
         text(QString::fromUtf8(Text(heading, g)));
-    if (data.targets.years > 0 || data.targets.dataPlanMB > 0) {
+    if (data.plan.targets.years > 0 || data.plan.targets.dataPlanMB > 0) {
         for (const ReportText heading :
              {ReportText::Targets, ReportText::Target, ReportText::Value, ReportText::TargetFor})
             text(QString::fromUtf8(Text(heading, g)));
@@ -182,7 +183,7 @@ Expectations ExpectedOf(const ReportData &data, bool longNames)
                    Q(FormatVolume(volume.month1 + volume.month2, sep))});
     text(Caption("LabelVResult5", g));
 
-    const PlanningTargets &targets = data.targets;
+    const PlanningTargets &targets = plan.targets;
     const PlanningAids aids = ComputePlanningAids(plan, targets);
     const auto mark = [g](TargetMark m) {
         return QString::fromUtf8(

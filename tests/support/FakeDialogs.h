@@ -5,6 +5,8 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -43,11 +45,32 @@ public:
     {
         return answer(fileAnswers, request);
     }
+    // Prints into the next PDF file of the queue; an empty queue cancels.
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        printers.push_back({printer.docName(), printer.pageLayout(), printer.fullPage()});
+        if (printAnswers.empty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printAnswers.front());
+        printAnswers.pop_front();
+        return true;
+    }
+
+    // A printer as it came to the print dialog.
+    struct Printer
+    {
+        QString docName;
+        QPageLayout layout;
+        bool fullPage = false;
+    };
 
     std::vector<Shown> messages;
     std::vector<FileRequest> fileRequests;
     std::deque<QString> fileAnswers;         // files and folders; an empty queue cancels
     std::deque<QStringList> fileListAnswers; // choices of several files; likewise
+    std::vector<Printer> printers;
+    std::deque<QString> printAnswers;
 
 private:
     template <typename Answer>
@@ -68,15 +91,16 @@ struct TestPlatform
     QTemporaryDir folder;
     std::shared_ptr<FakeDialogs> boxes = std::make_shared<FakeDialogs>();
 
-    Environment environment(QDate today = QDate(2026, 12, 10),
-                            const QLocale &locale = QLocale::c()) const
+    static QDate PinnedToday() { return QDate(2026, 12, 10); }
+
+    Environment environment(QDate today = PinnedToday(), const QLocale &locale = QLocale::c()) const
     {
         Environment env;
         env.ProgramFolder = folder.path();
         env.SettingsFolder = folder.path();
         env.DataFolder = folder.path();
         env.Boxes = boxes;
-        env.Today = today;
+        env.Today = [today] { return today; };
         env.RandomSeed = 1;
         env.Locale = locale;
         return env;
