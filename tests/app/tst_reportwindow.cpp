@@ -56,7 +56,7 @@ struct ReportWindow
         const QDate today = TestPlatform::PinnedToday();
         ReportData data;
         data.plan = window.form.Estimators().plan();
-        data.german = !window.form.LanguageEN;
+        data.german = !window.form.English();
         data.decimalSeparator = data.german ? ',' : '.';
         data.date = {today.year(), today.month(), today.day()};
         data.version = TOOLBOX_VERSION;
