@@ -16,11 +16,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 TFormMain *FormMain = nullptr;
 
@@ -53,9 +51,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     ExePath = environment_.ProgramPath();
     AddPages(ReadSettings());
     ApplyLook(this);
-    setFixedSize(size());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    FitToScreen();
     ConnectShell();
     setAcceptDrops(true);
     FormCreate();
@@ -74,8 +70,8 @@ void TFormMain::AddPages(const Settings &settings)
 {
     estimators_ = new EstimatorPage(environment_, LanguageEN, ui->TabControlMain);
     commands_ = new CommandPage(environment_, LanguageEN, ui->TabControlMain);
-    ui->TabControlMain->addTab(estimators_, QString());
-    ui->TabControlMain->addTab(commands_, QString());
+    ui->TabControlMain->addScrolledPage(estimators_);
+    ui->TabControlMain->addScrolledPage(commands_);
     commands_->ExportDir = settings.ExportDir;
     // The command page adds the entries of the plan the estimator page shows.
     commands_->setPlanProvider([this] { return estimators_->plan(); });
@@ -87,7 +83,7 @@ void TFormMain::AddPages(const Settings &settings)
 void TFormMain::FormCreate()
 {
     if (LastTabItem == 1)
-        ui->TabControlMain->setCurrentWidget(commands_);
+        ui->TabControlMain->setCurrentPage(commands_);
     ResetSetupDefaults(Setup);
     commands_->setSetup(Setup);
     ui->MenuItemEN->setChecked(LanguageEN);

@@ -98,6 +98,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void FitToScreen();
     void FormCreate();
     void FormClose();
     void FormDestroy();

@@ -9,6 +9,7 @@
 #include "ui/ComboItems.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageTexts.h"
+#include "ui/TabWidget.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_EstimatorPage.h"
 
@@ -28,6 +29,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
       environment_(std::move(environment)), english_(english)
 {
     ui->setupUi(this);
+    KeepContentReachable(this);
     GatherMeasurementRows();
     TimerMain.setObjectName(QStringLiteral("TimerMain"));
     TimerMain.setInterval(TimerIntervalMs);
