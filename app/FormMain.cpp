@@ -6,6 +6,7 @@
 #include "setup/FileNames.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
+#include "ui/ControlNames.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageTexts.h"
 #include "ui/Look.h"
@@ -93,10 +94,16 @@ void TFormMain::FormCreate()
 }
 
 // The header, the menu and the tab captions; each page sets its own texts.
+// The header's pictures are named, and their tool tips say, what they do.
 void TFormMain::ApplyOwnTexts(bool english)
 {
     ApplyLanguageTexts(this, english, false, {estimators_, commands_});
     ApplyPlanTexts(english);
+    const QString menu = HelpText(ControlHelp::MenuImage, !english);
+    NameControl(ui->ImageMenu, {menu});
+    SetToolTip(ui->ImageMenu, menu);
+    NameControl(ui->ImageImportSetup, {CaptionOf(ui->MenuItemImport)});
+    SetToolTip(ui->ImageImportSetup, ui->MenuItemImport->text());
 }
 
 // Every part of the window in the language.

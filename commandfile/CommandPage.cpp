@@ -102,6 +102,7 @@ void CommandPage::ApplyOwnTexts()
 {
     form_->CornerButtonCmdFromPlan->setText(Text(CommandsFromPlanCaption));
     form_->CornerButtonExportStations->setText(Text(ExportStationsCaption));
+    DescribeControls();
 }
 
 void CommandPage::setPlanProvider(PlanProvider provider)

@@ -48,6 +48,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
     ShowConductivityRows(false);
     ApplyLanguageTexts(this, english_, ChangeChannelNames);
     ApplyPlanningTexts();
+    DescribeControls();
     CalcDisabled = false;
     CalcVolumeNew = true;
     CalcBattLifetimeNew = true;
@@ -166,6 +167,7 @@ void EstimatorPage::applyLanguage(bool english)
     else
         apply();
     ApplyPlanningTexts();
+    DescribeControls();
 }
 
 void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
@@ -176,11 +178,12 @@ void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
         const QString control = label->objectName();
         const LanguageText *standard = FindLanguageText(control.toLatin1().constData());
         label->setText(QString::fromUtf8(Translated(*standard, english_)));
-        return;
+    } else {
+        // A name from a file is shown as it stands, never read as markup.
+        label->setTextFormat(Qt::PlainText);
+        label->setText(QString::fromLatin1(ImportedRowLabel(row, *name)));
     }
-    // A name from a file is shown as it stands, never read as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(ImportedRowLabel(row, *name)));
+    DescribeRow(row);
 }
 
 void EstimatorPage::CalcDataVolume()

@@ -1,3 +1,4 @@
+#include "tests/support/AccessibleStates.h"
 #include "tests/ui/OwnWidgets.h"
 
 #include <QAccessible>
@@ -9,28 +10,6 @@
 namespace {
 
 using Change = std::function<void(OwnWidgets &)>;
-
-// The states a screen reader is told of our widgets, by name.
-QStringList States(const QAccessible::State &state)
-{
-    QStringList names;
-    const auto add = [&names](bool set, const char *name) {
-        if (set)
-            names << QLatin1String(name);
-    };
-    add(state.checkable, "checkable");
-    add(state.checked, "checked");
-    add(state.expandable, "expandable");
-    add(state.expanded, "expanded");
-    add(state.collapsed, "collapsed");
-    add(state.linked, "linked");
-    add(state.focusable, "focusable");
-    add(state.focused, "focused");
-    add(state.disabled, "disabled");
-    add(state.pressed, "pressed");
-    add(state.invisible, "invisible");
-    return names;
-}
 
 QAccessibleInterface *Described(OwnWidgets &w, const QString &name)
 {
@@ -124,7 +103,7 @@ void TestAccessible::described()
     QVERIFY(described);
     QCOMPARE(int(described->role()), role);
     QCOMPARE(described->text(QAccessible::Name), name);
-    QCOMPARE(States(described->state()), states);
+    QCOMPARE(AccessibleStates(described->state()), states);
 }
 
 void TestAccessible::actions_data()
