@@ -191,7 +191,14 @@ public:
         return -1;
     }
 
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    // The text field of an editable one, at a point of the screen.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QLineEdit *field = combo()->lineEdit();
+        if (combo()->isEditable() && field->rect().contains(field->mapFromGlobal(QPoint(x, y))))
+            return child(1);
+        return nullptr;
+    }
 
     // The text field of an editable one has the focus, the drop-down being
     // its proxy.
