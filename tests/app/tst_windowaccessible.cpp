@@ -214,7 +214,8 @@ void TestWindowAccessible::everyControlDescribed_data()
 
 // Each control Tab reaches, in any state of the window, is known to the
 // table above and is heard with its role and its name in the language
-// chosen, also after a switch there and back. So is the chart.
+// chosen after it was made, also after a switch there and back. So is the
+// chart.
 void TestWindowAccessible::everyControlDescribed()
 {
     QFETCH(bool, english);
@@ -223,10 +224,10 @@ void TestWindowAccessible::everyControlDescribed()
     for (const WindowState &state : EveryState()) {
         ShownWindow w;
         QVERIFY(w.show());
+        state(w);
         w.form.MenuItemDEClick();
         if (english)
             w.form.MenuItemENClick();
-        state(w);
         QWidget *start = w.control("ImageMenu");
         start->setFocus(Qt::TabFocusReason);
         QList<QWidget *> controls = TabWalk(start);
