@@ -84,6 +84,8 @@ CompareDialog::CompareDialog(const PlanComparison &comparison, const QString &fi
     table->setHorizontalHeaderLabels(headings);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrow keys go from cell to cell; Tab goes on to the button.
+    table->setTabKeyNavigation(false);
     table->setWordWrap(false);
     if (!comparison.inputs.empty()) {
         AddSection(table, text(InputsDiffer));

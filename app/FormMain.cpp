@@ -6,6 +6,7 @@
 #include "setup/FileNames.h"
 #include "texts/FileReasons.h"
 #include "texts/LanguageTable.h"
+#include "ui/ControlNames.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageTexts.h"
 #include "ui/Look.h"
@@ -16,11 +17,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 TFormMain *FormMain = nullptr;
 
@@ -53,9 +52,7 @@ TFormMain::TFormMain(Environment environment, QWidget *parent)
     ExePath = environment_.ProgramPath();
     AddPages(ReadSettings());
     ApplyLook(this);
-    setFixedSize(size());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    FitToScreen();
     ConnectShell();
     setAcceptDrops(true);
     FormCreate();
@@ -75,8 +72,8 @@ void TFormMain::AddPages(const Settings &settings)
 {
     estimators_ = new EstimatorPage(environment_, LanguageEN, ui->TabControlMain);
     commands_ = new CommandPage(environment_, LanguageEN, ui->TabControlMain);
-    ui->TabControlMain->addTab(estimators_, QString());
-    ui->TabControlMain->addTab(commands_, QString());
+    ui->TabControlMain->addScrolledPage(estimators_);
+    ui->TabControlMain->addScrolledPage(commands_);
     commands_->ExportDir = settings.ExportDir;
     // The command page adds the entries of the plan the estimator page shows.
     commands_->setPlanProvider([this] { return estimators_->plan(); });
@@ -88,7 +85,7 @@ void TFormMain::AddPages(const Settings &settings)
 void TFormMain::FormCreate()
 {
     if (LastTabItem == 1)
-        ui->TabControlMain->setCurrentWidget(commands_);
+        ui->TabControlMain->setCurrentPage(commands_);
     ResetSetupDefaults(Setup);
     commands_->setSetup(Setup);
     ui->MenuItemEN->setChecked(LanguageEN);
@@ -98,10 +95,16 @@ void TFormMain::FormCreate()
 }
 
 // The header, the menu and the tab captions; each page sets its own texts.
+// The header's pictures are named, and their tool tips say, what they do.
 void TFormMain::ApplyOwnTexts(bool english)
 {
     ApplyLanguageTexts(this, english, false, {estimators_, commands_});
     ApplyPlanTexts(english);
+    const QString menu = HelpText(ControlHelp::MenuImage, !english);
+    NameControl(ui->ImageMenu, {menu});
+    SetToolTip(ui->ImageMenu, menu);
+    NameControl(ui->ImageImportSetup, {CaptionOf(ui->MenuItemImport)});
+    SetToolTip(ui->ImageImportSetup, ui->MenuItemImport->text());
 }
 
 // Every part of the window in the language.

@@ -107,6 +107,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void FitToScreen();
     void FormCreate();
     void FormClose();
     void FormDestroy();

@@ -114,11 +114,11 @@ void TFormMain::TabControlMainChange()
 {
     TabBar *tabs = ui->TabControlMain->bar();
     const QFont base = tabs->font();
-    tabs->setTabFont(ui->TabControlMain->indexOf(estimators_),
+    const int commandTab = ui->TabControlMain->indexOfPage(commands_);
+    tabs->setTabFont(ui->TabControlMain->indexOfPage(estimators_),
                      CaptionFont(base, TabCaptionPixels, false));
-    tabs->setTabFont(ui->TabControlMain->indexOf(commands_),
-                     CaptionFont(base, TabCaptionPixels, false));
+    tabs->setTabFont(commandTab, CaptionFont(base, TabCaptionPixels, false));
     tabs->setTabFont(ui->TabControlMain->currentIndex(),
                      CaptionFont(base, ActiveTabCaptionPixels, true));
-    LastTabItem = ui->TabControlMain->currentWidget() == commands_ ? 1 : 0;
+    LastTabItem = ui->TabControlMain->currentIndex() == commandTab ? 1 : 0;
 }

@@ -11,6 +11,7 @@
 #include "ui/Expander.h"
 #include "ui/LanguageTexts.h"
 #include "ui/Look.h"
+#include "ui/TabWidget.h"
 #include "ui_CommandPage.h"
 
 namespace {
@@ -58,6 +59,7 @@ void CommandPage::CreateForm()
 {
     form_ = std::make_unique<Ui::CommandPage>();
     form_->setupUi(this);
+    KeepContentReachable(this);
     for (std::size_t i = 0; i < PanelCount; ++i)
         panels_[i] = findChild<Expander *>(QLatin1String(CommandExpanderNames[i]));
     ConnectHandlers();
@@ -100,6 +102,7 @@ void CommandPage::ApplyOwnTexts()
 {
     form_->CornerButtonCmdFromPlan->setText(Text(CommandsFromPlanCaption));
     form_->CornerButtonExportStations->setText(Text(ExportStationsCaption));
+    DescribeControls();
 }
 
 void CommandPage::setPlanProvider(PlanProvider provider)

@@ -102,6 +102,7 @@ private:
     void ConnectHandlers();
     void ShowSelectorOf(const Expander *panel);
     void ApplyOwnTexts();
+    void DescribeControls();
     void UpdateAddButton();
     void SetExportEnabled(bool enabled);
     void CountAdded(int entries);

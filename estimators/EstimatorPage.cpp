@@ -9,6 +9,7 @@
 #include "ui/ComboItems.h"
 #include "ui/Dialogs.h"
 #include "ui/LanguageTexts.h"
+#include "ui/TabWidget.h"
 #include "ui/ToggleSwitch.h"
 #include "ui_EstimatorPage.h"
 
@@ -37,6 +38,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
       environment_(std::move(environment)), english_(english)
 {
     ui->setupUi(this);
+    KeepContentReachable(this);
     GatherMeasurementRows();
     SetUpSpinBoxes();
     TimerMain.setObjectName(QStringLiteral("TimerMain"));
@@ -56,6 +58,7 @@ EstimatorPage::EstimatorPage(Environment environment, bool english, QWidget *par
     ShowConductivityRows(false);
     ApplyLanguageTexts(this, english_, ChangeChannelNames);
     ApplyPlanningTexts();
+    DescribeControls();
     CalcDisabled = false;
     CalcVolumeNew = true;
     CalcBattLifetimeNew = true;
@@ -187,6 +190,7 @@ void EstimatorPage::applyLanguage(bool english)
     else
         apply();
     ApplyPlanningTexts();
+    DescribeControls();
 }
 
 void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
@@ -197,11 +201,12 @@ void EstimatorPage::ShowRowName(int row, const std::optional<std::string> &name)
         const QString control = label->objectName();
         const LanguageText *standard = FindLanguageText(control.toLatin1().constData());
         label->setText(QString::fromUtf8(Translated(*standard, english_)));
-        return;
+    } else {
+        // A name from a file is shown as it stands, never read as markup.
+        label->setTextFormat(Qt::PlainText);
+        label->setText(QString::fromLatin1(ImportedRowLabel(row, *name)));
     }
-    // A name from a file is shown as it stands, never read as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(QString::fromLatin1(ImportedRowLabel(row, *name)));
+    DescribeRow(row);
 }
 
 void EstimatorPage::CalcDataVolume()

@@ -190,6 +190,8 @@ private:
     void ShowConductivityRows(bool shown);
     void ShowConductivity(bool on);
     void ShowRowName(int row, const std::optional<std::string> &name);
+    void DescribeControls();
+    void DescribeRow(int row);
     void ShowBatteryLife(double capacity, QLabel *days, QLabel *years, const QFrame *background,
                          QFrame *bar);
     void ShowText(const std::string &text, bool information);

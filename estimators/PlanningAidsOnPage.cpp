@@ -4,6 +4,7 @@
 #include "texts/PlanningTexts.h"
 #include "ui/ChartWidget.h"
 #include "ui/ClickLabel.h"
+#include "ui/ControlNames.h"
 #include "ui_EstimatorPage.h"
 
 #include <QDialog>
@@ -147,9 +148,15 @@ void EstimatorPage::LabelChartClick()
         chart_->setObjectName(QStringLiteral("ChartPlanning"));
         auto *layout = new QVBoxLayout(chartDialog_);
         layout->addWidget(chart_);
+        // The window is the chart's: the keyboard chooses its points.
+        chart_->setFocus();
         ApplyPlanningTexts();
     }
     chartDialog_->show();
+    // Opened by a key, the chart shows its focus at once, as the page does;
+    // showing a window forgets how the focus last moved.
+    chartDialog_->setAttribute(Qt::WA_KeyboardFocusChange,
+                               window()->testAttribute(Qt::WA_KeyboardFocusChange));
     chartDialog_->raise();
     chartDialog_->activateWindow();
     // With no target set and the chart closed, the last change computed none.
@@ -178,7 +185,9 @@ void EstimatorPage::ApplyPlanningTexts()
     ShowTargetMarks();
     ShowAnswers();
     if (chartDialog_) {
-        chartDialog_->setWindowTitle(QString::fromUtf8(Text(PlanningText::ChartLink, german)));
+        const QString title = QString::fromUtf8(Text(PlanningText::ChartLink, german));
+        chartDialog_->setWindowTitle(title);
+        NameControl(chart_, {title});
         chart_->setTexts({german, environment_.DecimalSeparator()});
     }
 }

@@ -1,10 +1,15 @@
 #include "ui/AccessibleWidgets.h"
 
+#include "ui/ChartWidget.h"
 #include "ui/ClickLabel.h"
 #include "ui/Expander.h"
 #include "ui/ToggleSwitch.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
 
 namespace {
 
@@ -143,6 +148,98 @@ private:
     ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
 };
 
+// A drop-down as Qt describes it, but named as every other control is: Qt's
+// own gives a drop-down on Linux the name of its chosen item, leaving its
+// label to a relation that only a buddy makes, which a row's drop-down with
+// two captions cannot have. Its children are the list and, where it is
+// editable, the text field.
+class AccessibleComboBox : public QAccessibleWidget
+{
+public:
+    explicit AccessibleComboBox(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString value =
+            combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
+        if (t == QAccessible::Value)
+            return value;
+        if (t == QAccessible::Accelerator)
+            return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? value : own;
+    }
+
+    int childCount() const override { return combo()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 1 && combo()->isEditable())
+            return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == combo()->view())
+            return 0;
+        if (combo()->isEditable() && child->object() == combo()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    // The text field of an editable one, at a point of the screen.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QLineEdit *field = combo()->lineEdit();
+        if (combo()->isEditable() && field->rect().contains(field->mapFromGlobal(QPoint(x, y))))
+            return child(1);
+        return nullptr;
+    }
+
+    // The text field of an editable one has the focus, the drop-down being
+    // its proxy.
+    QAccessibleInterface *focusChild() const override
+    {
+        return combo()->isEditable() && combo()->hasFocus() ? child(1) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (combo()->view()->isVisible())
+            combo()->hidePopup();
+        else
+            combo()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+};
+
+// The planning chart: its description is the chosen point's figures.
+class AccessibleChart : public QAccessibleWidget
+{
+public:
+    explicit AccessibleChart(ChartWidget *chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString chosen = static_cast<ChartWidget *>(widget())->chosenText();
+        if (t == QAccessible::Description && !chosen.isEmpty())
+            return chosen;
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *Factory(const QString &, QObject *object)
 {
     if (auto *toggle = qobject_cast<ToggleSwitch *>(object))
@@ -153,6 +250,10 @@ QAccessibleInterface *Factory(const QString &, QObject *object)
         return new AccessiblePanel(panel);
     if (auto *label = qobject_cast<ClickLabel *>(object))
         return new AccessibleClickLabel(label);
+    if (auto *combo = qobject_cast<QComboBox *>(object))
+        return new AccessibleComboBox(combo);
+    if (auto *chart = qobject_cast<ChartWidget *>(object))
+        return new AccessibleChart(chart);
     return nullptr;
 }
 

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 
 namespace {
@@ -29,6 +31,8 @@ Environment Environment::System()
     env.Today = [] { return QDate::currentDate(); };
     env.RandomSeed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
     env.Locale = QLocale::system();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        env.FreeScreenArea = screen->availableGeometry();
     return env;
 }
 

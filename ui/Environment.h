@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -21,11 +22,14 @@ struct Environment
     std::function<QDate()> Today;
     std::uint32_t RandomSeed = 0;
     QLocale Locale;
+    // The part of the screen windows may take, without task bars and docks;
+    // empty where nothing bounds the main window.
+    QRect FreeScreenArea;
 
     // The running program: its own folder, real dialogs, the clock, the
-    // user's locale. Settings and the setup copy stay beside the program
-    // where its folder is writable (a portable copy, a build folder); an
-    // installed program uses the user's own folders instead.
+    // user's locale, the primary screen. Settings and the setup copy stay
+    // beside the program where its folder is writable (a portable copy, a
+    // build folder); an installed program uses the user's own folders instead.
     static Environment System();
 
     // The program's folder, ending with the path separator.

@@ -2,6 +2,7 @@
 
 #include "texts/LanguageTable.h"
 #include "ui/Expander.h"
+#include "ui/TabWidget.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
-#include <QTabWidget>
 
 namespace {
 
@@ -36,8 +36,8 @@ void ReplaceItems(QComboBox *combo, const ItemList &items, bool english)
 void SetTabCaption(QWidget *page, const QString &text)
 {
     for (QWidget *parent = page->parentWidget(); parent; parent = parent->parentWidget()) {
-        if (auto *tabs = qobject_cast<QTabWidget *>(parent)) {
-            tabs->setTabText(tabs->indexOf(page), text);
+        if (auto *tabs = qobject_cast<TabWidget *>(parent)) {
+            tabs->setTabText(tabs->indexOfPage(page), text);
             return;
         }
     }

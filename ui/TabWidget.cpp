@@ -1,5 +1,7 @@
 #include "ui/TabWidget.h"
 
+#include <QApplication>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -87,6 +89,16 @@ TabWidget::TabWidget(QWidget *parent) : QTabWidget(parent), bar_(new TabBar(this
     addPageKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)},
                 -1);
+    // A scroll area brings a control into view only when the focus moves
+    // from one of its own controls; it may come from the header, or by
+    // Shift+Tab from the window's first control.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (int i = 0; i < count(); ++i) {
+            auto *area = qobject_cast<QScrollArea *>(widget(i));
+            if (area && now && area->widget()->isAncestorOf(now))
+                area->ensureWidgetVisible(now);
+        }
+    });
 }
 
 void TabWidget::addPageKeys(const QList<QKeySequence> &keys, int step)
@@ -107,4 +119,39 @@ void TabWidget::stepPage(int step)
             return;
         }
     }
+}
+
+int TabWidget::addScrolledPage(QWidget *page)
+{
+    auto *area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    // The controls take the focus, not the area around them.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    // The page draws on the tab's own pane, as it would without the area,
+    // which gives it a background of its own.
+    page->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
+    return addTab(area, QString());
+}
+
+int TabWidget::indexOfPage(const QWidget *page) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (widget(i) == page || widget(i)->isAncestorOf(page))
+            return i;
+    }
+    return -1;
+}
+
+// Hidden controls count too: a page may show them later.
+void KeepContentReachable(QWidget *page)
+{
+    QRect content;
+    for (const QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            content |= child->geometry();
+    }
+    page->setMinimumSize(content.right() + 1, content.bottom() + 1);
 }

@@ -6,6 +6,12 @@
 #include <QKeySequence>
 #include <QList>
 
+class QWidget;
+
+// Gives page, which places its controls itself, the room they take as its
+// minimum size, so that a scrolled page is never squeezed below its content.
+void KeepContentReachable(QWidget *page);
+
 // A tab bar whose tabs have a fixed size and each a caption font of its own.
 class TabBar : public QTabBar
 {
@@ -43,6 +49,7 @@ private:
 
 // A tab control using that tab bar. Ctrl+Tab and Ctrl+Shift+Tab change the
 // page wherever the focus is in its window, not only inside the control.
+// Its pages scroll where the control is smaller than they are.
 class TabWidget : public QTabWidget
 {
     Q_OBJECT
@@ -51,6 +58,14 @@ public:
     explicit TabWidget(QWidget *parent = nullptr);
 
     TabBar *bar() const { return bar_; }
+
+    // Adds page inside a scroll area of its own, which shows scroll bars only
+    // while the control is smaller than the page's minimum size; moving the
+    // focus with Tab scrolls the control it reaches into view.
+    int addScrolledPage(QWidget *page);
+    // The tab that shows page, directly or in its scroll area; -1 for none.
+    int indexOfPage(const QWidget *page) const;
+    void setCurrentPage(const QWidget *page) { setCurrentIndex(indexOfPage(page)); }
 
 private:
     void addPageKeys(const QList<QKeySequence> &keys, int step);

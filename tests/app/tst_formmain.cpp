@@ -239,7 +239,7 @@ void TestFormMainStartup::commandPageIsMadeWhenFirstShown()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QVERIFY(!form.findChild<Expander *>("ExpanderCfg"));
 
-    Named<TabWidget>(form, "TabControlMain")->setCurrentWidget((&form.Commands()));
+    Named<TabWidget>(form, "TabControlMain")->setCurrentPage(&form.Commands());
     QVERIFY(form.findChild<Expander *>("ExpanderCfg"));
     const auto &page = form.Commands().Form();
     // Made as start-up would have left it, and on screen.
@@ -456,7 +456,8 @@ void TestFormMainStartup::englishTextsAreShown()
     QVERIFY(form.English());
     QVERIFY(Named<QAction>(form, "MenuItemEN")->isChecked());
     QVERIFY(!Named<QAction>(form, "MenuItemDE")->isChecked());
-    QCOMPARE(Named<TabWidget>(form, "TabControlMain")->currentWidget(), (&form.Estimators()));
+    const auto *tabs = Named<TabWidget>(form, "TabControlMain");
+    QCOMPARE(tabs->currentIndex(), tabs->indexOfPage(&form.Estimators()));
     QCOMPARE(Named<QLabel>(form, "LabelHeader")->text(),
              QString("Calculation of battery life time & data transmission volume  / FTP Command "
                      "control file"));

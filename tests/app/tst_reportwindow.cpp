@@ -296,7 +296,7 @@ void TestReportWindow::copyKey()
     QCOMPARE(ClipboardText(), days->text());
     days->setSelection(0, 0);
 
-    Named<TabWidget>(form, "TabControlMain")->setCurrentWidget(&form.Commands());
+    Named<TabWidget>(form, "TabControlMain")->setCurrentPage(&form.Commands());
     QPushButton *clear = form.Commands().Form().CornerButtonClearList;
     clear->setFocus();
     FillClipboard();

@@ -88,7 +88,7 @@ QString ShownText(TFormMain &form, const LanguageText &row)
     case TextKind::TabCaption:
         return Named<TabWidget>(form, "TabControlMain")
             ->tabText(Named<TabWidget>(form, "TabControlMain")
-                          ->indexOf(qobject_cast<QWidget *>(control)));
+                          ->indexOfPage(qobject_cast<QWidget *>(control)));
     case TextKind::ExpanderCaption:
         return qobject_cast<Expander *>(control)->text();
     case TextKind::Items:

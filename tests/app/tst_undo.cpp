@@ -249,7 +249,7 @@ void TestUndo::shortcutsWorkEverywhere()
     const StationPlan changed = window.page().plan();
 
     if (focus == "ExpanderCfg")
-        Named<TabWidget>(window.form, "TabControlMain")->setCurrentWidget(&window.form.Commands());
+        Named<TabWidget>(window.form, "TabControlMain")->setCurrentPage(&window.form.Commands());
     auto *target = Named<QWidget>(window.form, focus);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());

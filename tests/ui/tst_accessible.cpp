@@ -1,7 +1,11 @@
+#include "tests/support/AccessibleStates.h"
 #include "tests/ui/OwnWidgets.h"
+#include "ui/ControlNames.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAccessibleActionInterface>
+#include <QComboBox>
 #include <QtTest>
 
 #include <functional>
@@ -9,28 +13,6 @@
 namespace {
 
 using Change = std::function<void(OwnWidgets &)>;
-
-// The states a screen reader is told of our widgets, by name.
-QStringList States(const QAccessible::State &state)
-{
-    QStringList names;
-    const auto add = [&names](bool set, const char *name) {
-        if (set)
-            names << QLatin1String(name);
-    };
-    add(state.checkable, "checkable");
-    add(state.checked, "checked");
-    add(state.expandable, "expandable");
-    add(state.expanded, "expanded");
-    add(state.collapsed, "collapsed");
-    add(state.linked, "linked");
-    add(state.focusable, "focusable");
-    add(state.focused, "focused");
-    add(state.disabled, "disabled");
-    add(state.pressed, "pressed");
-    add(state.invisible, "invisible");
-    return names;
-}
 
 QAccessibleInterface *Described(OwnWidgets &w, const QString &name)
 {
@@ -53,6 +35,8 @@ private slots:
     void actions_data();
     void actions();
     void panelHoldsHeaderAndContent();
+    void dropDowns_data();
+    void dropDowns();
 };
 
 void TestAccessible::described_data()
@@ -124,7 +108,7 @@ void TestAccessible::described()
     QVERIFY(described);
     QCOMPARE(int(described->role()), role);
     QCOMPARE(described->text(QAccessible::Name), name);
-    QCOMPARE(States(described->state()), states);
+    QCOMPARE(AccessibleStates(described->state()), states);
 }
 
 void TestAccessible::actions_data()
@@ -182,6 +166,70 @@ void TestAccessible::panelHoldsHeaderAndContent()
 
     w.panel->setExpanded(false);
     QVERIFY(inside->state().invisible);
+}
+
+void TestAccessible::dropDowns_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("buddy");
+    QTest::addColumn<QString>("name");
+
+    QTest::addRow("named") << false << "M1 Distance to Water, Sampling interval"
+                           << ""
+                           << "M1 Distance to Water, Sampling interval";
+    QTest::addRow("named by its label") << false << ""
+                                        << "Radio network type"
+                                        << "Radio network type";
+    QTest::addRow("nothing names it: its item") << false << ""
+                                                << ""
+                                                << "01:00:00";
+    QTest::addRow("editable, named") << true << "Measurement - Number"
+                                     << ""
+                                     << "Measurement - Number";
+    QTest::addRow("editable, nothing names it: its text") << true << ""
+                                                          << ""
+                                                          << "01:00:00";
+}
+
+// A drop-down is heard by the name it is given or its label's, else by its
+// item, on every platform; its value is the item, its children the list and
+// the text field of an editable one, and its action opens and closes the
+// list.
+void TestAccessible::dropDowns()
+{
+    QFETCH(bool, editable);
+    QFETCH(QString, given);
+    QFETCH(QString, buddy);
+    QFETCH(QString, name);
+    OwnWidgets w;
+    auto *combo = new QComboBox(&w.window);
+    combo->setGeometry(150, 10, 120, 24);
+    combo->addItems({"01:00:00", "24:00:00"});
+    combo->setEditable(editable);
+    if (!given.isEmpty())
+        NameControl(combo, {given});
+    if (!buddy.isEmpty())
+        (new QLabel(buddy, &w.window))->setBuddy(combo);
+    QVERIFY(w.show());
+
+    QAccessibleInterface *described = QAccessible::queryAccessibleInterface(combo);
+    QCOMPARE(described->role(), QAccessible::ComboBox);
+    QCOMPARE(described->text(QAccessible::Name), name);
+    QCOMPARE(described->text(QAccessible::Value), QString("01:00:00"));
+    QCOMPARE(described->childCount(), editable ? 2 : 1);
+    QCOMPARE(described->child(0)->object(), combo->view());
+    QCOMPARE(described->indexOfChild(described->child(0)), 0);
+    if (editable) {
+        QCOMPARE(described->child(1)->object(), combo->lineEdit());
+        const QPoint inside = combo->lineEdit()->mapToGlobal(QPoint(2, 2));
+        QCOMPARE(described->childAt(inside.x(), inside.y()), described->child(1));
+    }
+
+    described->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(combo->view()->isVisible());
+    described->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(!combo->view()->isVisible());
 }
 
 QTEST_MAIN(TestAccessible)

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QToolTip>
 
@@ -111,6 +112,7 @@ private slots:
     void toolTips_data();
     void toolTips();
     void hoverShowsToolTip();
+    void keysShowWhatHoveringShows();
 };
 
 void TestChartWidget::paints_data()
@@ -339,6 +341,49 @@ void TestChartWidget::hoverShowsToolTip()
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), widget.toolTipAt(at));
     QVERIFY(QToolTip::text().startsWith("TX1 every 24:00:00\n"));
+}
+
+// Reached by Tab, the chart chooses the interval TX1 has now and shows its
+// figures as hovering does, with a ring round the chart and the point;
+// the keys choose the points of both transmissions when both are shown.
+void TestChartWidget::keysShowWhatHoveringShows()
+{
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    auto *chart = new ChartWidget(&window);
+    chart->setGeometry(0, 30, 880, 680);
+    chart->setData(Changed(BothOn));
+    window.resize(880, 710);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    const QImage unfocused = chart->grab().toImage();
+    QCOMPARE(chart->chosen(), ChartPointRef{});
+
+    // The key goes down in the field and comes up in the chart, as it does
+    // when the user presses it.
+    QTest::keyPress(before, Qt::Key_Tab);
+    QVERIFY(chart->hasFocus());
+    QTest::keyRelease(chart, Qt::Key_Tab);
+    QCOMPARE(chart->chosen(), (ChartPointRef{1, DailyItem}));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), chart->chosenText());
+    const ChartGeometry geometry(QRectF(chart->rect()), chart->font(), chart, chart->data(),
+                                 chart->texts());
+    const QPoint daily = geometry.point({ChartKind::Battery, 1, 0}, DailyItem)->toPoint();
+    QCOMPARE(chart->chosenText(), chart->toolTipAt(daily));
+    QVERIFY(chart->grab().toImage() != unfocused);
+
+    QTest::keyClick(chart, Qt::Key_Down);
+    QCOMPARE(chart->chosen(), (ChartPointRef{2, DailyItem}));
+    QTest::keyClick(chart, Qt::Key_Left);
+    QCOMPARE(chart->chosen(), (ChartPointRef{2, DailyItem - 1}));
+    QCOMPARE(QToolTip::text(), chart->chosenText());
+    QVERIFY(chart->chosenText().startsWith("TX2 every 12:00:00\n"));
+
+    // TX2 no longer shown: its point gives way to TX1's.
+    chart->setData(StartUp());
+    QCOMPARE(chart->chosen(), (ChartPointRef{1, DailyItem}));
 }
 
 QTEST_MAIN(TestChartWidget)
