@@ -32,7 +32,7 @@ QString Described(const FileError &error, bool german)
     if (error.Fault.kind == FileFault::Kind::TooLarge)
         return QString::fromUtf8(FileTooLarge.In(german))
             .arg(path)
-            .arg(MaxInputFileBytes / BytesPerMB);
+            .arg(error.Fault.limit / BytesPerMB);
     const Message &text = error.What == FileError::Kind::NotRead ? FileNotRead : FileNotWritten;
     return QString::fromUtf8(text.In(german))
         .arg(path, QString::fromStdString(FileFaultReason(error.Fault, german)));

@@ -1,9 +1,9 @@
 #include "commandfile/StationIdList.h"
 
-#include "common/Utf8.h"
 #include "common/IdLengths.h"
 #include "common/InputFile.h"
 #include "common/Text.h"
+#include "common/Utf8.h"
 
 #include <map>
 
@@ -75,7 +75,7 @@ StationIdList ParseStationIdList(const std::string &text, const UpperCase &upper
 
 FileFault ReadStationIdFile(const std::filesystem::path &path, std::string &text)
 {
-    const FileFault fault = ReadInputFile(path, text);
+    const FileFault fault = ReadInputFile(path, text, MaxStationIdFileBytes);
     if (!fault && !IsUtf8(text))
         text = Latin1ToUtf8(text);
     return fault;

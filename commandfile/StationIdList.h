@@ -39,5 +39,9 @@ StationIdList ParseStationIdList(const std::string &text,
 
 // The text of a plain text file of IDs, as UTF-8: a file that is not UTF-8
 // is taken for Latin-1, as older editors write. Only a regular file of at
-// most MaxInputFileBytes is read; on failure text is empty.
+// most MaxStationIdFileBytes is read; on failure text is empty.
+// A hundred thousand stations take about a megabyte; the lines of a larger
+// file would only tie up the list field they fill.
+inline constexpr std::uint64_t MaxStationIdFileBytes = 1'000'000;
+
 FileFault ReadStationIdFile(const std::filesystem::path &path, std::string &text);

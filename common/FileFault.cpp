@@ -10,7 +10,7 @@ std::string FileFault::Text() const
     case Kind::NotRegular:
         return "not a regular file";
     case Kind::TooLarge:
-        return "larger than " + std::to_string(MaxInputFileBytes / BytesPerMB) + " MB";
+        return "larger than " + std::to_string(limit / BytesPerMB) + " MB";
     case Kind::None:
         break;
     }

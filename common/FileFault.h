@@ -18,13 +18,15 @@ struct FileFault
         None,
         System,     // systemError holds the error number
         NotRegular, // a folder, pipe, device or socket
-        TooLarge,   // more than MaxInputFileBytes
+        TooLarge,   // more than limit bytes
     };
 
     Kind kind = Kind::None;
     int systemError = 0;
+    std::uint64_t limit = 0; // the bound a file too large exceeds
 
     static FileFault OfSystem(int error) { return {Kind::System, error}; }
+    static FileFault LargerThan(std::uint64_t bytes) { return {Kind::TooLarge, 0, bytes}; }
     static FileFault Of(const std::error_code &code)
     {
         return code ? OfSystem(code.value()) : FileFault();

@@ -53,7 +53,7 @@ FileFault Read(const fs::path &path, std::uint64_t limit, bool whole, std::strin
         return fault;
     if (whole && size > limit) {
         close(fd);
-        return {FileFault::Kind::TooLarge};
+        return FileFault::LargerThan(limit);
     }
     bytes.reserve(static_cast<std::size_t>(std::min(size, limit)));
     std::array<char, PieceSize> piece;
@@ -73,7 +73,7 @@ FileFault Read(const fs::path &path, std::uint64_t limit, bool whole, std::strin
         bytes.append(piece.data(), static_cast<std::size_t>(got));
         // The file grew since it was looked at.
         if (whole && bytes.size() > limit) {
-            fault = {FileFault::Kind::TooLarge};
+            fault = FileFault::LargerThan(limit);
             break;
         }
     }
@@ -85,9 +85,9 @@ FileFault Read(const fs::path &path, std::uint64_t limit, bool whole, std::strin
 
 } // namespace
 
-FileFault ReadInputFile(const fs::path &path, std::string &bytes)
+FileFault ReadInputFile(const fs::path &path, std::string &bytes, std::uint64_t limit)
 {
-    return Read(path, MaxInputFileBytes, true, bytes);
+    return Read(path, limit, true, bytes);
 }
 
 FileFault ReadInputFileStart(const fs::path &path, std::size_t count, std::string &bytes)

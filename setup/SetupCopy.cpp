@@ -28,7 +28,7 @@ FileFault Refusal(const struct stat &status)
     if (!S_ISREG(status.st_mode))
         return {FileFault::Kind::NotRegular};
     if (static_cast<std::uint64_t>(status.st_size) > SetupFile::MaxFileSize)
-        return {FileFault::Kind::TooLarge};
+        return FileFault::LargerThan(SetupFile::MaxFileSize);
     return {};
 }
 
@@ -86,7 +86,7 @@ SetupCopyResult Transfer(Descriptor &in, Descriptor &out)
         total += static_cast<std::uint64_t>(got);
         // The file grew since it was looked at.
         if (total > SetupFile::MaxFileSize)
-            return {{FileFault::Kind::TooLarge}, Side::Source};
+            return {FileFault::LargerThan(SetupFile::MaxFileSize), Side::Source};
         if (!WriteAll(out.Fd(), buffer.data(), static_cast<std::size_t>(got)))
             return SystemFailure(Side::Copy);
     }

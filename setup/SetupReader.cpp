@@ -303,7 +303,7 @@ SetupReadResult WalkSetupFile(ByteSource &source, SetupModel &model)
     SetupReadResult result;
     if (source.Size() > MaxFileSize) {
         result.Outcome = SetupReadOutcome::OpenFailed;
-        result.Fault.kind = FileFault::Kind::TooLarge;
+        result.Fault = FileFault::LargerThan(MaxFileSize);
         result.Description =
             "the file has " + std::to_string(source.Size()) + " bytes, " + result.Fault.Text();
         return result;

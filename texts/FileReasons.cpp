@@ -52,7 +52,7 @@ std::string FileFaultReason(const FileFault &fault, bool german)
     case FileFault::Kind::NotRegular:
         return NotRegularReason.In(german);
     case FileFault::Kind::TooLarge:
-        return Filled(TooLargeReason.In(german), {std::to_string(MaxInputFileBytes / BytesPerMB)});
+        return Filled(TooLargeReason.In(german), {std::to_string(fault.limit / BytesPerMB)});
     case FileFault::Kind::System:
     case FileFault::Kind::None:
         break;

@@ -152,6 +152,11 @@ void TestStationIdList::readFile_data()
     QTest::addRow("Latin-1") << QByteArray("St\xE4tion\n") << QString::fromUtf8("St\u00E4tion\n")
                              << int(FileFault::Kind::None);
     QTest::addRow("a folder") << QByteArray() << QString() << int(FileFault::Kind::NotRegular);
+    QTest::addRow("at the bound") << QByteArray(int(MaxStationIdFileBytes), '7')
+                                  << QString(int(MaxStationIdFileBytes), '7')
+                                  << int(FileFault::Kind::None);
+    QTest::addRow("beyond the bound") << QByteArray(int(MaxStationIdFileBytes) + 1, '7')
+                                      << QString() << int(FileFault::Kind::TooLarge);
 }
 
 void TestStationIdList::readFile()

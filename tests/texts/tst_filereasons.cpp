@@ -17,7 +17,7 @@ private slots:
 void TestFileReasons::reasonInEachLanguage_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("error"); // the system's, or the bound a file too large exceeds
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("reason");
     const int system = int(FileFault::Kind::System);
@@ -30,8 +30,11 @@ void TestFileReasons::reasonInEachLanguage_data()
     QTest::addRow("a pipe") << int(FileFault::Kind::NotRegular) << 0 << false
                             << "not a regular file (a folder, a pipe or a device)";
     QTest::addRow("too large, German")
-        << int(FileFault::Kind::TooLarge) << 0 << true
+        << int(FileFault::Kind::TooLarge) << 64'000'000 << true
         << "die Datei ist größer als 64 MB, weit mehr als eine solche Datei enthält";
+    QTest::addRow("too large for a list") << int(FileFault::Kind::TooLarge) << 1'000'000 << false
+                                          << "the file is larger than 1 MB, far more than such a "
+                                             "file holds";
     // A reason without a text of its own stands apart, so that the German
     // sentence around it stays German.
     QTest::addRow("other, German") << system << ELOOP << true
@@ -46,7 +49,9 @@ void TestFileReasons::reasonInEachLanguage()
     QFETCH(int, error);
     QFETCH(bool, german);
     QFETCH(QString, reason);
-    const FileFault fault{FileFault::Kind(kind), error};
+    const FileFault fault = FileFault::Kind(kind) == FileFault::Kind::TooLarge
+                                ? FileFault::LargerThan(std::uint64_t(error))
+                                : FileFault{FileFault::Kind(kind), error};
     QCOMPARE(QString::fromStdString(FileFaultReason(fault, german)), reason);
 }
 
