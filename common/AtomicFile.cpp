@@ -108,6 +108,15 @@ std::error_code PlaceNew(const fs::path &temp, const fs::path &target, const std
     return code;
 }
 
+// Creating a file fails with ENOENT only where its folder is missing, which
+// "file not found" would not tell the user.
+FileFault FaultOfWrite(const std::error_code &code)
+{
+    if (code.value() == ENOENT)
+        return {FileFault::Kind::NoFolder};
+    return FileFault::Of(code);
+}
+
 } // namespace
 
 FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
@@ -136,7 +145,7 @@ FileFault WriteFileAtomically(const fs::path &path, const std::string &bytes)
         code = LastError();
         unlink(temp.c_str());
     }
-    return FileFault::Of(code);
+    return FaultOfWrite(code);
 }
 
 FileFault WriteNewFileAtomically(const fs::path &path, const std::string &bytes)
@@ -146,5 +155,5 @@ FileFault WriteNewFileAtomically(const fs::path &path, const std::string &bytes)
     std::error_code code = WriteBeside(path, bytes, temp, nullptr);
     if (!code)
         code = PlaceNew(temp, path, bytes);
-    return FileFault::Of(code);
+    return FaultOfWrite(code);
 }

@@ -11,6 +11,8 @@ std::string FileFault::Text() const
         return "not a regular file";
     case Kind::TooLarge:
         return "larger than " + std::to_string(limit / BytesPerMB) + " MB";
+    case Kind::NoFolder:
+        return "the folder does not exist";
     case Kind::None:
         break;
     }

@@ -19,6 +19,7 @@ struct FileFault
         System,     // systemError holds the error number
         NotRegular, // a folder, pipe, device or socket
         TooLarge,   // more than limit bytes
+        NoFolder,   // the folder to write into does not exist
     };
 
     Kind kind = Kind::None;

@@ -14,6 +14,7 @@ constexpr Message TooLargeReason = {
     "the file is larger than %1 MB, far more than such a file holds",
     "die Datei ist größer als %1 MB, weit mehr als eine solche "
     "Datei enthält"};
+constexpr Message NoFolderReason = {"the folder does not exist", "der Ordner existiert nicht"};
 constexpr Message AccessDeniedReason = {"access denied", "Zugriff verweigert"};
 constexpr Message NoSpaceReason = {"no space left on the drive",
                                    "kein Platz mehr auf dem Laufwerk"};
@@ -53,6 +54,8 @@ std::string FileFaultReason(const FileFault &fault, bool german)
         return NotRegularReason.In(german);
     case FileFault::Kind::TooLarge:
         return Filled(TooLargeReason.In(german), {std::to_string(fault.limit / BytesPerMB)});
+    case FileFault::Kind::NoFolder:
+        return NoFolderReason.In(german);
     case FileFault::Kind::System:
     case FileFault::Kind::None:
         break;

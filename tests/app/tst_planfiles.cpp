@@ -215,7 +215,8 @@ void TestPlanFiles::failedSaveIsTold()
     window.savePlan(file);
     QCOMPARE(
         window.messages(),
-        QStringList{QString("The file \"%1\" could not be written: file not found").arg(file)});
+        QStringList{
+            QString("The file \"%1\" could not be written: the folder does not exist").arg(file)});
     QVERIFY(!QFile::exists(file));
     QCOMPARE(window.form.PlanFileName(), QString());
 }

@@ -150,9 +150,12 @@ void TestReportWindow::saveReport()
 void TestReportWindow::saveReportFails_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("reason"); // errno
-    QTest::addRow("a folder in its place") << "taken.pdf" << EISDIR;
-    QTest::addRow("a missing folder") << "missing/site.pdf" << ENOENT;
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("a folder in its place")
+        << "taken.pdf"
+        << QString::fromStdString(FileFaultReason(FileFault::OfSystem(EISDIR), true));
+    QTest::addRow("a missing folder") << "missing/site.pdf"
+                                      << "der Ordner existiert nicht";
 }
 
 // A file that cannot be written is named with the reason, and nothing is
@@ -160,7 +163,7 @@ void TestReportWindow::saveReportFails_data()
 void TestReportWindow::saveReportFails()
 {
     QFETCH(QString, target);
-    QFETCH(int, reason);
+    QFETCH(QString, reason);
     ReportWindow report(true);
     QVERIFY(QDir(report.window.platform.folder.path()).mkdir("taken.pdf"));
     const std::string before = FolderContent(report.window.platform.folder.path().toStdString());
@@ -169,9 +172,7 @@ void TestReportWindow::saveReportFails()
     report.window.form.MenuItemSaveReportClick();
 
     QCOMPARE(report.window.messages(),
-             QStringList{QString::fromUtf8(FileNotWritten.In(true))
-                             .arg(file, QString::fromStdString(
-                                            FileFaultReason(FileFault::OfSystem(reason), true)))});
+             QStringList{QString::fromUtf8(FileNotWritten.In(true)).arg(file, reason)});
     QCOMPARE(report.boxes().messages.back().kind, Dialogs::Kind::Error);
     QCOMPARE(FolderContent(report.window.platform.folder.path().toStdString()), before);
 

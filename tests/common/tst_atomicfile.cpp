@@ -65,7 +65,7 @@ class TestAtomicFile : public QObject
 private slots:
     void newFileNeverReplaces_data();
     void newFileNeverReplaces();
-    void newFileInMissingFolder();
+    void writeIntoMissingFolder();
     void replacingKeepsWhatIsNoFile_data();
     void replacingKeepsWhatIsNoFile();
     void unfinishedNewFileLeavesNothing_data();
@@ -107,12 +107,13 @@ void TestAtomicFile::newFileNeverReplaces()
     QCOMPARE(Bytes(FolderContent(folder)), folderAfter);
 }
 
-void TestAtomicFile::newFileInMissingFolder()
+// Told as a missing folder: "file not found" would name the wrong thing.
+void TestAtomicFile::writeIntoMissingFolder()
 {
     QTemporaryDir dir;
     const fs::path path = fs::path(dir.path().toStdString()) / "missing" / "a.kcf";
-    const FileFault fault = WriteNewFileAtomically(path, NewBytes);
-    QCOMPARE(fault.systemError, ENOENT);
+    QCOMPARE(WriteNewFileAtomically(path, NewBytes).kind, FileFault::Kind::NoFolder);
+    QCOMPARE(WriteFileAtomically(path, NewBytes).kind, FileFault::Kind::NoFolder);
     QVERIFY(fs::is_empty(dir.path().toStdString()));
 }
 

@@ -513,8 +513,7 @@ void TestPlanFile::failedSave()
 {
     QTemporaryDir dir;
     const FileFault fault = SavePlanFile(PathOf(dir, "no-folder/station.p1kplan"), DefaultPlan());
-    QCOMPARE(fault.kind, FileFault::Kind::System);
-    QCOMPARE(fault.systemError, ENOENT);
+    QCOMPARE(fault.kind, FileFault::Kind::NoFolder);
     QVERIFY(QDir(dir.path()).isEmpty());
 }
 

@@ -32,6 +32,8 @@ void TestFileReasons::reasonInEachLanguage_data()
     QTest::addRow("too large, German")
         << int(FileFault::Kind::TooLarge) << 64'000'000 << true
         << "die Datei ist größer als 64 MB, weit mehr als eine solche Datei enthält";
+    QTest::addRow("no folder, German")
+        << int(FileFault::Kind::NoFolder) << 0 << true << "der Ordner existiert nicht";
     QTest::addRow("too large for a list") << int(FileFault::Kind::TooLarge) << 1'000'000 << false
                                           << "the file is larger than 1 MB, far more than such a "
                                              "file holds";
