@@ -9,7 +9,8 @@ const char *const NewLine = "\n";
 const char *const MutedStyle = " style=\"color:#808080\"";
 
 // A spreadsheet takes a cell that starts so as a formula: a station ID an
-// import gave might run one. The apostrophe makes it text.
+// import gave might run one, and "- none -" or "---" would show as an error.
+// The apostrophe makes it text.
 const char *const FormulaStarts = "=+-@";
 
 std::string AsText(const std::string &cell)
@@ -26,7 +27,7 @@ std::string TabLine(std::vector<std::string> cells)
         cells.pop_back();
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i)
-        line += (i ? Tab : "") + cells[i];
+        line += (i ? Tab : "") + AsText(cells[i]);
     return line + NewLine;
 }
 
@@ -134,7 +135,7 @@ std::string ResultsPlainText(const ReportContent &content)
 {
     std::string text = content.title + NewLine;
     if (!content.station[1].empty())
-        text += TabLine({content.station[0], AsText(content.station[1])});
+        text += TabLine({content.station[0], content.station[1]});
     for (const auto &[label, value] : content.facts)
         text += TabLine({label, value});
     for (const ReportTable *table : Tables(content))

@@ -43,7 +43,7 @@ void TestResultsText::startUpPlan_data()
                           "Compress data active (Assumption: 25%)\ton\ton\n"
                           "Station events active\ton\ton\n"
                           "Measurement events active / Number per transmission\ton / 1\ton / 1\n"
-                          "Secondary server mode\t- none -\t- none -\n"
+                          "Secondary server mode\t'- none -\t'- none -\n"
                           "Secondary server type\tHTTP\tHTTP\n"
                           "Backup data rate [%]\t30\t30\n"
                           "\n"
@@ -71,8 +71,8 @@ void TestResultsText::startUpPlan_data()
                           "\n"
                           "Result: Estimated transmission volume **\n"
                           "\tTX1\tTX2\tTotal\n"
-                          "per transmission\t2305 Bytes\t---\t2305 Bytes\n"
-                          "per month\t71.461 kB\t---\t71.461 kB\n"
+                          "per transmission\t2305 Bytes\t'---\t2305 Bytes\n"
+                          "per month\t71.461 kB\t'---\t71.461 kB\n"
                           "** 1 kB = 1000 Bytes / 1 MB = 1000 kB / 1 month = 31 days or 5 weeks\n");
     QTest::addRow("de") << true
                         << QStringLiteral(
@@ -95,7 +95,7 @@ void TestResultsText::startUpPlan_data()
                                "Daten komprimieren aktiv (Annahme: 25%)\tein\tein\n"
                                "Stationsereignisse aktiv\tein\tein\n"
                                "Kanalereignisse aktiv / Anzahl je Übertragung\tein / 1\tein / 1\n"
-                               "Sekundärer Server (Modus)\t- none -\t- none -\n"
+                               "Sekundärer Server (Modus)\t'- none -\t'- none -\n"
                                "Sekundärer Server (Typ)\tHTTP\tHTTP\n"
                                "Sicherungsrate [%]\t30\t30\n"
                                "\n"
@@ -123,8 +123,8 @@ void TestResultsText::startUpPlan_data()
                                "\n"
                                "Ergebnis: Geschätztes Übertragungsvolumen **\n"
                                "\tTX1\tTX2\tGesamt\n"
-                               "je Übertragung\t2305 Bytes\t---\t2305 Bytes\n"
-                               "je Monat\t71,461 kB\t---\t71,461 kB\n"
+                               "je Übertragung\t2305 Bytes\t'---\t2305 Bytes\n"
+                               "je Monat\t71,461 kB\t'---\t71,461 kB\n"
                                "** 1 kB = 1000 Bytes / 1 MB = 1000 kB / 1 Monat = 31 Tage oder 5 "
                                "Wochen\n");
 }
