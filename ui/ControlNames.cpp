@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QVariant>
 #include <QWidget>
 
@@ -20,14 +19,26 @@ bool MarksAltKeys(const QObject *control)
     return qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QAction *>(control);
 }
 
+// "&x" shows as "x" and "&&" as "&". Not a regular expression: the first
+// one would cost the start-up its engine.
+QString WithoutAltMarks(const QString &text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 } // namespace
 
 QString CaptionOf(const QObject *control)
 {
-    static const QRegularExpression altMark(QStringLiteral("&(.)"));
     QString caption = control->property("text").toString().simplified();
     if (MarksAltKeys(control))
-        caption.replace(altMark, QStringLiteral("\\1"));
+        caption = WithoutAltMarks(caption);
     if (caption.endsWith(QLatin1Char(':')))
         caption.chop(1);
     return caption;

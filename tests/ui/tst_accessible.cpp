@@ -2,10 +2,12 @@
 #include "tests/ui/OwnWidgets.h"
 #include "ui/ControlNames.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 #include <functional>
@@ -37,6 +39,8 @@ private slots:
     void panelHoldsHeaderAndContent();
     void dropDowns_data();
     void dropDowns();
+    void captions_data();
+    void captions();
 };
 
 void TestAccessible::described_data()
@@ -230,6 +234,51 @@ void TestAccessible::dropDowns()
     QTRY_VERIFY(combo->view()->isVisible());
     described->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
     QTRY_VERIFY(!combo->view()->isVisible());
+}
+
+enum class Control
+{
+    Button,
+    Label,
+    LabelWithBuddy,
+};
+Q_DECLARE_METATYPE(Control)
+
+void TestAccessible::captions_data()
+{
+    QTest::addColumn<Control>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addRow("Alt key") << Control::Button << "From &setup files..."
+                             << "From setup files...";
+    QTest::addRow("ampersand") << Control::Button << "Rock && &roll"
+                               << "Rock & roll";
+    QTest::addRow("mark at the end") << Control::Button << "Odd &"
+                                     << "Odd &";
+    QTest::addRow("label of its own") << Control::Label << "Battery && data"
+                                      << "Battery && data";
+    QTest::addRow("label with a buddy, colon") << Control::LabelWithBuddy << "&Folder:"
+                                               << "Folder";
+    QTest::addRow("lines and blanks") << Control::Label << "Measurement events active /\n  Number"
+                                      << "Measurement events active / Number";
+}
+
+// A caption as part of a name: what the control shows, without the marks.
+void TestAccessible::captions()
+{
+    QFETCH(Control, control);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QWidget window;
+    QPushButton button(&window);
+    QLabel label(&window);
+    QObject *shown = &label;
+    if (control == Control::Button)
+        shown = &button;
+    if (control == Control::LabelWithBuddy)
+        label.setBuddy(&button);
+    shown->setProperty("text", text);
+    QCOMPARE(CaptionOf(shown), caption);
 }
 
 QTEST_MAIN(TestAccessible)
